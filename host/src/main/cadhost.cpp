@@ -1,0 +1,180 @@
+// cadhost: the headless CAD host. Opens a drawing, loads the modules, runs
+// AutoLISP expressions and scripts, and saves the drawing.
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/module_loader.h"
+#include "core/session.h"
+#include "core/support_path.h"
+#include "dxf/dxf.h"
+#include "lisp/interpreter.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: cadhost [--drawing FILE] [--save FILE] [--load MODULE]... [-e EXPR]... [SCRIPT]...\n";
+
+// The modules the build makes, loaded in this order when none is named.
+constexpr const char* kDefaultModules[] = {"quoril", "brenix", "dremet", "omvala", "talvex"};
+
+struct Step {
+  bool expression;  // -e EXPR, else a script file
+  std::string text;
+};
+
+struct Options {
+  std::string drawing, save;
+  std::vector<std::string> modules;
+  std::vector<Step> steps;
+};
+
+bool parseArgs(int argc, char** argv, Options& o, std::string& error) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= argc) {
+        error = a + " attend une valeur";
+        return false;
+      }
+      out = argv[++i];
+      return true;
+    };
+    if (a == "--drawing") {
+      if (!value(o.drawing)) return false;
+    } else if (a == "--save") {
+      if (!value(o.save)) return false;
+    } else if (a == "--load") {
+      std::string m;
+      if (!value(m)) return false;
+      o.modules.push_back(m);
+    } else if (a == "-e") {
+      std::string e;
+      if (!value(e)) return false;
+      o.steps.push_back({true, e});
+    } else if (a == "-h" || a == "--help") {
+      error.clear();
+      return false;
+    } else if (a.size() > 1 && a[0] == '-') {
+      error = "option inconnue " + a;
+      return false;
+    } else {
+      o.steps.push_back({false, a});
+    }
+  }
+  return true;
+}
+
+void loadModules(const Options& o) {
+  host::ModuleLoader& loader = host::session().modules();
+  std::vector<std::string> wanted = o.modules;
+  if (wanted.empty()) {
+    for (const char* name : kDefaultModules) {
+      const std::string path = host::ModuleLoader::resolve(name);
+      std::ifstream probe(path);
+      if (probe) wanted.push_back(path);
+    }
+  }
+  for (const auto& m : wanted) {
+    std::string error;
+    if (!loader.load(m, error))
+      host::session().print("cadhost: module " + m + " non chargé: " + error + "\n");
+  }
+}
+
+bool runScript(const std::string& file) {
+  std::ifstream in(host::toFsPath(file), std::ios::binary);
+  if (!in) {
+    host::session().print("; erreur: fichier introuvable: " + file + "\n");
+    return false;
+  }
+  std::stringstream text;
+  text << in.rdbuf();
+  return host::session().current().lisp().run(text.str(), file);
+}
+
+// Reads expressions typed at a terminal until end of input.
+void interactive() {
+  host::session().user().setInteractive(true);
+  std::string pending, line;
+  int depth = 0;
+  std::cout << "Commande: " << std::flush;
+  while (std::getline(std::cin, line)) {
+    pending += line + "\n";
+    bool inString = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+      const char c = line[i];
+      if (inString) {
+        if (c == '\\') ++i;
+        else if (c == '"') inString = false;
+      } else if (c == '"') inString = true;
+      else if (c == ';') break;
+      else if (c == '(') ++depth;
+      else if (c == ')') --depth;
+    }
+    if (depth <= 0) {
+      host::session().current().lisp().run(pending, "<terminal>", true);
+      pending.clear();
+      depth = 0;
+      std::cout << "Commande: " << std::flush;
+    }
+  }
+  std::cout << "\n";
+}
+
+void shutdown() {
+  host::ModuleLoader& loader = host::session().modules();
+  loader.quit();
+  loader.unloadAll();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  std::string error;
+  if (!parseArgs(argc, argv, options, error)) {
+    if (!error.empty()) std::fprintf(stderr, "cadhost: %s\n", error.c_str());
+    std::fputs(kUsage, stderr);
+    return error.empty() ? 0 : 2;
+  }
+
+  host::Session& session = host::session();
+  if (!options.drawing.empty()) {
+    std::vector<std::string> notes;
+    auto db = dxf::read(host::toFsPath(options.drawing), error, &notes);
+    if (!db) {
+      std::fprintf(stderr, "cadhost: %s: %s\n", options.drawing.c_str(), error.c_str());
+      return 2;
+    }
+    for (const auto& n : notes) session.print(n + "\n");
+    session.current().replaceDatabase(std::move(db));
+    session.current().setPath(options.drawing);
+  }
+
+  loadModules(options);
+
+  bool ok = true;
+  for (const auto& step : options.steps) {
+    ok = step.expression ? session.current().lisp().run(step.text, "-e", true)
+                         : runScript(step.text);
+    if (!ok) break;
+  }
+  if (ok && options.steps.empty() && isatty(STDIN_FILENO)) interactive();
+
+  int status = ok ? 0 : 1;
+  if (ok && !options.save.empty()) {
+    if (!dxf::write(session.current().db(), host::toFsPath(options.save), error)) {
+      session.print("cadhost: enregistrement impossible de " + options.save + ": " + error + "\n");
+      status = 1;
+    }
+  }
+  shutdown();
+  std::fflush(stdout);
+  return status;
+}
