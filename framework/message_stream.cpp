@@ -72,7 +72,7 @@ class TamponFlux : public std::streambuf {
     }
     if (texte.empty()) return;
     platform::writeProcessOutput(texte);
-    if (echo) acutPrintf("%s", texte.c_str());
+    if (echo && demarre) acutPrintf("%s", texte.c_str());
   }
 
   static constexpr size_t kLimiteReport = 4096;

@@ -1,6 +1,7 @@
 // Runs the cadhost program in a scratch directory and captures what it prints.
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 struct CadhostRun {
@@ -27,8 +28,13 @@ class ScratchDir {
 // Runs cadhost with `args` in `dir`, standard input closed.
 // With `moduleDir`, the modules loaded by default are those of that directory
 // (an empty directory: none).
+// `env` adds variables to the program's environment.
 CadhostRun runCadhost(const ScratchDir& dir, const std::vector<std::string>& args,
-                      const std::string& moduleDir = std::string());
+                      const std::string& moduleDir = std::string(),
+                      const std::vector<std::pair<std::string, std::string>>& env = {});
 
 // The directory where the build puts the test modules.
 std::string testModuleDir();
+
+// The path of a module the build made ("talvex", "quoril" ...).
+std::string builtModule(const std::string& name);

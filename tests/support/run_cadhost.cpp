@@ -36,6 +36,10 @@ bool ScratchDir::exists(const std::string& name) const {
 
 std::string testModuleDir() { return std::string(TEST_BINARY_DIR) + "/tests/modules"; }
 
+std::string builtModule(const std::string& name) {
+  return std::string(TEST_BINARY_DIR) + "/lib/" + name + ".arx";
+}
+
 static std::string slurp(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream s;
@@ -44,13 +48,15 @@ static std::string slurp(const std::string& path) {
 }
 
 CadhostRun runCadhost(const ScratchDir& dir, const std::vector<std::string>& args,
-                      const std::string& moduleDir) {
+                      const std::string& moduleDir,
+                      const std::vector<std::pair<std::string, std::string>>& env) {
   CadhostRun run;
   const std::string outFile = dir.file(".stdout"), errFile = dir.file(".stderr");
   const pid_t pid = fork();
   if (pid == 0) {
     if (chdir(dir.path().c_str()) != 0) _exit(127);
     if (!moduleDir.empty()) setenv("CADHOST_MODULE_DIR", moduleDir.c_str(), 1);
+    for (const auto& [name, value] : env) setenv(name.c_str(), value.c_str(), 1);
     const int in = open("/dev/null", O_RDONLY);
     const int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
