@@ -1,6 +1,8 @@
 // The host's ADS functions: LISP exchange, system variables, entities, tables,
 // selection sets, commands, user input and geometry helpers.
 #pragma once
+#include <cstddef>
+
 #include "adsdef.h"
 
 extern "C" {

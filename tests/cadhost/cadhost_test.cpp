@@ -63,10 +63,11 @@ TEST_F(Cadhost, DrawingBuiltBySaveAndReadBack) {
 }
 
 TEST_F(Cadhost, EmptyAnswerQueueAnswersEscapeAndSaysSo) {
+  // Escape at a prompt cancels the LISP function, as in the host.
   const CadhostRun r = run({"-e", "(princ (getpoint \"Point: \"))"});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.out.find("aucune réponse"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("nil"), std::string::npos) << r.out;
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("aucune réponse en attente pour \"Point: \""), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("; erreur: Fonction annulée"), std::string::npos) << r.out;
 }
 
 TEST_F(Cadhost, QueuedAnswersAreTakenInOrder) {

@@ -3,6 +3,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "framework/fonction_arx.h"
 #include "table_test.h"
@@ -27,14 +28,20 @@ TEST(ConstructionDesNoms, AvecPrefixe) {
 }
 
 TEST(TableDesFonctions, CodesSuiventLOrdreDeDeclaration) {
-  EXPECT_EQ(table_test::premiere.code(), 0);
-  EXPECT_EQ(table_test::cachee.code(), 1);
-  EXPECT_EQ(table_test::evenement1bis.code(), 6);
-  // Newest first.
-  EXPECT_EQ(framework::teteTable(), &table_test::evenement1bis);
-  EXPECT_EQ(framework::trouveParCode(4), &table_test::indisponible);
-  EXPECT_EQ(framework::trouveParCode(99), nullptr);
+  // Entries of other files of this program come before or after these, as a
+  // module's own table is in one file: codes are consecutive within it.
+  const int32_t base = table_test::premiere.code();
+  EXPECT_EQ(table_test::cachee.code(), base + 1);
+  EXPECT_EQ(table_test::indisponible.code(), base + 4);
+  EXPECT_EQ(table_test::evenement1bis.code(), base + 6);
+  EXPECT_EQ(framework::trouveParCode(base + 4), &table_test::indisponible);
+  EXPECT_EQ(framework::trouveParCode(99999), nullptr);
   EXPECT_EQ(framework::trouveParNom("PREMIERE"), &table_test::premiere);
+  // Newest first, and every code is unique.
+  std::vector<int32_t> codes;
+  for (framework::FONCTION_ARX* f = framework::teteTable(); f; f = f->suivant()) codes.push_back(f->code());
+  for (size_t i = 1; i < codes.size(); ++i) EXPECT_EQ(codes[i], codes[i - 1] - 1);
+  EXPECT_EQ(codes.back(), 0);
 }
 
 TEST(TableDesFonctions, EvenementsNonDeclarablesEtExecutesDuPlusRecent) {

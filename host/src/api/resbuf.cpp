@@ -36,6 +36,7 @@ RbKind resbufKind(int t) {
   if (t == -1 || t == -2) return RbKind::Name;
   if (t == -4 || t == -3) return t == -4 ? RbKind::Text : RbKind::None;
   if (t >= 0 && t <= 9) return RbKind::Text;
+  if (t == 38 || t == 39) return RbKind::Real;  // elevation and thickness
   if (t >= 10 && t <= 39) return RbKind::Point;
   if (t >= 40 && t <= 59) return RbKind::Real;
   if (t >= 60 && t <= 79) return RbKind::Short;

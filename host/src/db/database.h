@@ -1,6 +1,7 @@
 // The drawing database: entities in creation order, the layer table, header values.
 #pragma once
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -68,9 +69,8 @@ class StringPool {
   const std::string& at(uint32_t i) const { return strings_[i]; }
   size_t size() const { return strings_.size(); }
  private:
-  std::vector<std::string> strings_{std::string()};
-  std::unordered_map<std::string_view, uint32_t> index_;  // views into strings_' own buffers
-  std::vector<std::unique_ptr<std::string>> owned_;       // keeps those buffers still
+  std::deque<std::string> strings_{std::string()};  // a deque keeps its elements in place
+  std::unordered_map<std::string_view, uint32_t> index_;  // views into strings_
 };
 
 class LayerTable {

@@ -46,5 +46,6 @@ class Interpreter {
 // Conversions at the LISP boundary (also used by acedGetArgs / acedRetList):
 // resbuf lists <-> LISP data, with the host's rules (2 or 3 numbers -> point,
 // integers -> RTSHORT when they fit 16 bits else RTLONG, nil -> RTNIL, T -> RTT,
-// other lists -> RTLB ... RTLE with RTDOTE for dotted pairs).
+// other lists -> RTLB ... RTLE with RTDOTE for dotted pairs). They live in
+// lisp/resbuf_convert.h.
 }  // namespace lisp

@@ -1,0 +1,202 @@
+// The host's entity functions (acdbEntMake ...) on the current drawing.
+#include <charconv>
+#include <exception>
+#include <string_view>
+
+#include "acedads.h"
+#include "core/host_errors.h"
+#include "core/session.h"
+#include "db/entity_ops.h"
+#include "db/entity_resbuf.h"
+
+namespace {
+
+using host::session;
+
+// Runs a host call so that no exception reaches the module that made it.
+template <typename Fn, typename R>
+R guarded(Fn&& fn, R failure) {
+  try {
+    return fn();
+  } catch (const std::exception&) {
+    session().setErrno(host::kErrOutOfMemory);
+  } catch (...) {
+    session().setErrno(host::kErrOutOfMemory);
+  }
+  return failure;
+}
+
+db::Database* currentDb() {
+  host::Document* doc = session().currentPtr();
+  return doc ? &doc->db() : nullptr;
+}
+
+// The entity an ads_name stands for in the current drawing; names of another
+// (or a closed) drawing are refused.
+bool resolve(const ads_name name, db::Database*& db, size_t& index) {
+  db = currentDb();
+  if (!db || !name || name[1] != db->serial() || name[0] < 1 ||
+      static_cast<uint64_t>(name[0]) > db->entities.size()) {
+    session().setErrno(host::kErrInvalidName);
+    return false;
+  }
+  index = static_cast<size_t>(name[0] - 1);
+  return true;
+}
+
+void setName(ads_name out, const db::Database& db, int64_t index) {
+  out[0] = index + 1;
+  out[1] = db.serial();
+}
+
+int make(const resbuf* list, ads_name result) {
+  db::Database* db = currentDb();
+  if (!db) {
+    session().setErrno(host::kErrInvalidName);
+    return RTERROR;
+  }
+  // Entities without a layer go on the one CLAYER names.
+  if (const host::SysVar* clayer = session().current().vars().find("CLAYER")) {
+    const int index = db->layers.find(clayer->s);
+    if (index >= 0) db->currentLayer = static_cast<uint32_t>(index);
+  }
+  std::vector<db::InGroup> groups;
+  int error = groupsFromList(list, groups);
+  db::MakeResult made;
+  if (!error) {
+    made = db::makeEntities(*db, groups);
+    error = made.error;
+  } else {
+    db->pending.clear();  // a refused list ends the complex entity being made
+  }
+  if (error) {
+    session().setErrno(error);
+    return RTREJ;
+  }
+  if (result) setName(result, *db, made.index);
+  return RTNORM;
+}
+
+}  // namespace
+
+extern "C" {
+
+int acdbEntMake(const resbuf* ent) {
+  return guarded([&] { return make(ent, nullptr); }, RTERROR);
+}
+
+int acdbEntMakeX(const resbuf* ent, ads_name result) {
+  return guarded([&] { return make(ent, result); }, RTERROR);
+}
+
+resbuf* acdbEntGet(const ads_name ent) {
+  return guarded([&]() -> resbuf* {
+    db::Database* db;
+    size_t index;
+    if (!resolve(ent, db, index)) return nullptr;
+    if (db->entities[index].erased) {
+      session().setErrno(host::kErrDeletedEntity);
+      return nullptr;
+    }
+    return db::entityToList(*db, index).release();
+  }, static_cast<resbuf*>(nullptr));
+}
+
+int acdbEntNext(const ads_name ent, ads_name result) {
+  return guarded([&] {
+    db::Database* db = currentDb();
+    size_t index = 0;
+    int64_t from = -1;
+    if (ent) {
+      if (!resolve(ent, db, index)) return RTERROR;
+      from = static_cast<int64_t>(index);
+    } else if (!db) {
+      session().setErrno(host::kErrInvalidName);
+      return RTERROR;
+    }
+    const int64_t next = db::nextEntity(*db, from);
+    if (next < 0) {
+      session().setErrno(host::kErrEndOfEntities);
+      return RTERROR;
+    }
+    if (result) setName(result, *db, next);
+    return RTNORM;
+  }, RTERROR);
+}
+
+int acdbEntLast(ads_name result) {
+  return guarded([&] {
+    db::Database* db = currentDb();
+    const int64_t last = db ? db::lastEntity(*db) : -1;
+    if (last < 0) {
+      session().setErrno(host::kErrEntLastFailed);
+      return RTERROR;
+    }
+    if (result) setName(result, *db, last);
+    return RTNORM;
+  }, RTERROR);
+}
+
+int acdbEntDel(const ads_name ent) {
+  return guarded([&] {
+    db::Database* db;
+    size_t index;
+    if (!resolve(ent, db, index)) return RTERROR;
+    if (const int error = db::toggleErased(*db, index)) {
+      session().setErrno(error);
+      return RTERROR;
+    }
+    return RTNORM;
+  }, RTERROR);
+}
+
+int acdbEntMod(const resbuf* ent) {
+  return guarded([&] {
+    const resbuf* nameGroup = ent;
+    while (nameGroup && nameGroup->restype != -1) nameGroup = nameGroup->rbnext;
+    db::Database* db;
+    size_t index;
+    if (!resolve(nameGroup ? nameGroup->resval.rlname : nullptr, db, index)) return RTERROR;
+    std::vector<db::InGroup> groups;
+    int error = db::groupsFromList(ent, groups);
+    if (!error) error = db::modifyEntity(*db, index, groups);
+    if (error) {
+      session().setErrno(error);
+      return RTERROR;
+    }
+    return RTNORM;
+  }, RTERROR);
+}
+
+int acdbEntUpd(const ads_name ent) {
+  return guarded([&] {
+    db::Database* db;
+    size_t index;
+    if (!resolve(ent, db, index)) return RTERROR;
+    if (db->entities[index].erased) {
+      session().setErrno(host::kErrDeletedEntity);
+      return RTERROR;
+    }
+    return RTNORM;  // nothing to redraw on a headless host
+  }, RTERROR);
+}
+
+int acdbHandEnt(const ACHAR* handle, ads_name entres) {
+  return guarded([&] {
+    db::Database* db = currentDb();
+    const std::string_view text = handle ? handle : "";
+    uint64_t value = 0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+    const bool parsed = !text.empty() && r.ec == std::errc() && r.ptr == text.data() + text.size();
+    // Erased entities keep their handle for the session, as the host's do.
+    const int64_t index = db && parsed ? db->findHandle(value) : -1;
+    if (index < 0) {
+      session().setErrno(host::kErrInvalidHandle);
+      return RTERROR;
+    }
+    if (entres) setName(entres, *db, index);
+    return RTNORM;
+  }, RTERROR);
+}
+
+}  // extern "C"

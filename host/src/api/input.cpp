@@ -1,0 +1,473 @@
+// User input: acedInitGet and the get functions, all answered by the scripted
+// user. An answer that does not fit the request is refused with a message
+// and the request asked again, as the host's command line does; the user's
+// Escape (or an empty queue) gives RTCAN.
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <utility>
+
+#include "acedads.h"
+#include "commands/ask.h"
+#include "commands/input_text.h"
+#include "commands/keywords.h"
+#include "core/host_errors.h"
+#include "core/session.h"
+#include "core/support_path.h"
+#include "select/coords.h"
+#include "select/entity_names.h"
+#include "select/pick.h"
+
+namespace host {
+
+namespace {
+
+// acedInitGet bits.
+constexpr int kNoNull = 1, kNoZero = 2, kNoNegative = 4, kIgnoreZ = 64, kArbitrary = 128;
+
+struct InitGet {
+  int flags = 0;
+  KeywordList keywords;
+};
+
+// Set by acedInitGet for the next get call only.
+InitGet& pendingInitGet() {
+  static InitGet state;
+  return state;
+}
+InitGet takeInitGet() { return std::exchange(pendingInitGet(), InitGet()); }
+
+// The keyword of the last RTKWORD, for acedGetInput.
+std::string& lastKeyword() {
+  static std::string k;
+  return k;
+}
+
+void say(const std::string& line) { session().print(line + "\n"); }
+
+// The answer as a keyword (RTKWORD), when the text is one of the list's, or
+// any text under bit 128.
+bool asKeyword(const Answer& a, const InitGet& o, std::string& keyword) {
+  std::string text;
+  if (a.kind == Answer::Text)
+    text = a.text;
+  else if (a.kind == Answer::Number)
+    text = formatNumber(a.number);
+  else
+    return false;
+  if (auto k = o.keywords.match(text)) {
+    keyword = *k;
+    return true;
+  }
+  if ((o.flags & kArbitrary) && a.kind == Answer::Text) {
+    keyword = text;
+    return true;
+  }
+  return false;
+}
+
+int keywordResult(const std::string& k) {
+  lastKeyword() = k;
+  return RTKWORD;
+}
+
+bool asNumber(const Answer& a, double& v) {
+  if (a.kind == Answer::Number) {
+    v = a.number;
+    return true;
+  }
+  return a.kind == Answer::Text && parseNumberText(a.text, v);
+}
+
+bool asPoint(const Answer& a, const double* base, double out[3]) {
+  if (a.kind == Answer::Point || a.kind == Answer::Entity) {
+    for (int i = 0; i < 3; ++i) out[i] = a.point[i];
+    return true;
+  }
+  return a.kind == Answer::Text && parsePointText(a.text, base, out);
+}
+
+// The checks of bits 2 and 4; false (with the message) when the value is refused.
+bool valueAllowed(double v, const InitGet& o) {
+  if ((o.flags & kNoZero) && v == 0) {
+    say("Nécessite une valeur non nulle.");
+    return false;
+  }
+  if ((o.flags & kNoNegative) && v < 0) {
+    say("Nécessite une valeur positive.");
+    return false;
+  }
+  return true;
+}
+
+// Enter: RTNONE, or asked again under bit 1.
+bool nullRefused(const InitGet& o) {
+  if (!(o.flags & kNoNull)) return false;
+  say("Réponse requise.");
+  return true;
+}
+
+std::string promptOf(const char* p, const char* fallback = "") { return p ? p : fallback; }
+
+bool copyOut(const std::string& s, char* out, size_t len) {
+  if (!out || len == 0) return false;
+  if (s.size() + 1 > len) {
+    say("** texte trop long pour le tampon de " + std::to_string(len) + " octets **");
+    return false;
+  }
+  std::memcpy(out, s.c_str(), s.size() + 1);
+  return true;
+}
+
+int getPointLike(const double* base, const char* prompt, double* result, bool corner) {
+  const InitGet o = takeInitGet();
+  if (!result || (corner && !base)) return RTERROR;
+  while (true) {
+    const Answer a = askUser(promptOf(prompt));
+    if (a.kind == Answer::Cancel || a.kind == Answer::Break) return RTCAN;
+    if (a.kind == Answer::Enter) {
+      if (nullRefused(o)) continue;
+      return RTNONE;
+    }
+    std::string k;
+    if (a.kind == Answer::Text && o.keywords.match(a.text)) {
+      asKeyword(a, o, k);
+      return keywordResult(k);
+    }
+    double p[3];
+    if (asPoint(a, base, p)) {
+      for (int i = 0; i < 3; ++i) result[i] = p[i];
+      if (Document* doc = session().currentPtr())
+        doc->vars().setPoint("LASTPOINT", p[0], p[1], p[2]);
+      return RTNORM;
+    }
+    if (asKeyword(a, o, k)) return keywordResult(k);
+    say("Point ou option non valide.");
+  }
+}
+
+int getNumber(const char* prompt, double* result, bool integer) {
+  const InitGet o = takeInitGet();
+  if (!result) return RTERROR;
+  while (true) {
+    const Answer a = askUser(promptOf(prompt));
+    if (a.kind == Answer::Cancel || a.kind == Answer::Break) return RTCAN;
+    if (a.kind == Answer::Enter) {
+      if (nullRefused(o)) continue;
+      return RTNONE;
+    }
+    std::string k;
+    if (a.kind == Answer::Text && o.keywords.match(a.text)) {
+      asKeyword(a, o, k);
+      return keywordResult(k);
+    }
+    double v;
+    if (asNumber(a, v)) {
+      if (integer && (v != std::floor(v) || v < -32768 || v > 32767)) {
+        say("Nécessite un nombre entier compris entre -32768 et 32767.");
+        continue;
+      }
+      if (!valueAllowed(v, o)) continue;
+      *result = v;
+      return RTNORM;
+    }
+    if (asKeyword(a, o, k)) return keywordResult(k);
+    say(integer ? "Nécessite un nombre entier ou un mot clé d'option."
+                : "Nécessite un nombre réel ou un mot clé d'option.");
+  }
+}
+
+// A distance typed, or measured between the base point (or a point asked
+// for) and the point given: in plan under bit 64.
+int getDistance(const double* base, const char* prompt, double* result) {
+  const InitGet o = takeInitGet();
+  if (!result) return RTERROR;
+  while (true) {
+    const Answer a = askUser(promptOf(prompt));
+    if (a.kind == Answer::Cancel || a.kind == Answer::Break) return RTCAN;
+    if (a.kind == Answer::Enter) {
+      if (nullRefused(o)) continue;
+      return RTNONE;
+    }
+    std::string k;
+    if (a.kind == Answer::Text && o.keywords.match(a.text)) {
+      asKeyword(a, o, k);
+      return keywordResult(k);
+    }
+    double v;
+    if (asNumber(a, v)) {
+      if (!valueAllowed(v, o)) continue;
+      *result = v;
+      return RTNORM;
+    }
+    double p[3];
+    if (asPoint(a, base, p)) {
+      double from[3];
+      if (base) {
+        for (int i = 0; i < 3; ++i) from[i] = base[i];
+      } else {
+        for (int i = 0; i < 3; ++i) from[i] = p[i];
+        const Answer b = askUser("Spécifiez le deuxième point: ");
+        if (b.kind == Answer::Cancel || b.kind == Answer::Break) return RTCAN;
+        if (!asPoint(b, from, p)) {
+          say("Nécessite une distance numérique ou deux points.");
+          continue;
+        }
+      }
+      const double dx = p[0] - from[0], dy = p[1] - from[1];
+      const double dz = (o.flags & kIgnoreZ) ? 0.0 : p[2] - from[2];
+      v = std::sqrt(dx * dx + dy * dy + dz * dz);
+      if (!valueAllowed(v, o)) continue;
+      *result = v;
+      return RTNORM;
+    }
+    if (asKeyword(a, o, k)) return keywordResult(k);
+    say("Nécessite une distance numérique ou deux points.");
+  }
+}
+
+int getString(int cronly, const char* prompt, char* result, size_t len) {
+  takeInitGet();  // initget does not apply to getstring, but is used up by it
+  if (!result || len == 0) return RTERROR;
+  while (true) {
+    const Answer a = askUser(promptOf(prompt));
+    if (a.kind == Answer::Cancel || a.kind == Answer::Break) return RTCAN;
+    std::string s;
+    switch (a.kind) {
+      case Answer::Enter:
+        break;
+      case Answer::Text:
+        s = a.text;
+        break;
+      case Answer::Number:
+      case Answer::Point:
+        s = describeAnswer(a);
+        break;
+      default:
+        say("Nécessite un texte.");
+        continue;
+    }
+    // Without cronly a space ends the input, as on the command line.
+    if (!cronly) s = s.substr(0, s.find(' '));
+    return copyOut(s, result, len) ? RTNORM : RTERROR;
+  }
+}
+
+int getKeyword(const char* prompt, char* result, size_t len) {
+  const InitGet o = takeInitGet();
+  if (!result || len == 0) return RTERROR;
+  while (true) {
+    const Answer a = askUser(promptOf(prompt));
+    if (a.kind == Answer::Cancel || a.kind == Answer::Break) return RTCAN;
+    if (a.kind == Answer::Enter) {
+      if (nullRefused(o)) continue;
+      result[0] = '\0';
+      return RTNONE;
+    }
+    std::string k;
+    if (asKeyword(a, o, k)) {
+      lastKeyword() = k;
+      return copyOut(k, result, len) ? RTNORM : RTERROR;
+    }
+    say("Mot clé non valide.");
+  }
+}
+
+int entitySelect(const char* prompt, int64_t* entres, double* ptres) {
+  const InitGet o = takeInitGet();
+  Session& s = session();
+  if (!entres || !ptres || !s.currentPtr()) return RTERROR;
+  Document& doc = s.current();
+  const db::Database& db = doc.db();
+  while (true) {
+    const Answer a = askUser(promptOf(prompt, "Choix de l'objet: "));
+    switch (a.kind) {
+      case Answer::Cancel:
+      case Answer::Break:
+        return RTCAN;
+      case Answer::Enter:
+        s.setErrno(kErrNullResponse);
+        return RTERROR;
+      case Answer::Entity: {
+        const int64_t i = indexOfName(db, a.entity);
+        if (i < 0 || !geo::isVisible(db, static_cast<size_t>(i))) {
+          s.setErrno(kErrPickFailed);
+          return RTERROR;
+        }
+        entres[0] = a.entity[0];
+        entres[1] = a.entity[1];
+        for (int k = 0; k < 3; ++k) ptres[k] = a.point[k];
+        return RTNORM;
+      }
+      default:
+        break;
+    }
+    std::string k;
+    if (a.kind == Answer::Text && o.keywords.match(a.text)) {
+      asKeyword(a, o, k);
+      return keywordResult(k);
+    }
+    double p[3];
+    if (a.kind != Answer::Number && asPoint(a, nullptr, p)) {
+      const geo::Vec3 w = geo::userFrame(doc.vars()).toWorld(geo::Vec3(p));
+      const int64_t i = geo::pickEntity(db, w, geo::pickTolerance(doc.vars()));
+      if (i < 0) {
+        s.setErrno(kErrPickFailed);
+        return RTERROR;
+      }
+      const EntName n = nameOfIndex(db, static_cast<size_t>(i));
+      entres[0] = n[0];
+      entres[1] = n[1];
+      for (int c = 0; c < 3; ++c) ptres[c] = p[c];
+      return RTNORM;
+    }
+    if (asKeyword(a, o, k)) return keywordResult(k);
+    say("Point ou option non valide.");
+  }
+}
+
+bool hasExtension(const std::string& name) {
+  const size_t slash = name.find_last_of("\\/");
+  const size_t dot = name.find_last_of('.');
+  return dot != std::string::npos && (slash == std::string::npos || dot > slash);
+}
+
+// The file dialog: the answer is the file name (Text, or a Dialog action
+// carrying a value). Flags as the host's: 1 a new file, 4 any extension,
+// 8 search the support path; without 1 the file must exist.
+int fileDialog(const char* title, const char* defawlt, const char* ext, int flags, resbuf* result) {
+  takeInitGet();
+  if (!result) return RTERROR;
+  result->restype = RTNONE;
+  const std::string extension = ext && *ext && std::strcmp(ext, "*") != 0 ? ext : "";
+  while (true) {
+    const Answer a = askUser("[fichier] " + promptOf(title) + ": ");
+    std::string name;
+    if (a.kind == Answer::Cancel || a.kind == Answer::Break) return RTCAN;
+    if (a.kind == Answer::Text) {
+      name = a.text;
+    } else if (a.kind == Answer::Enter && defawlt && *defawlt) {
+      name = defawlt;
+    } else if (a.kind == Answer::Dialog) {
+      bool cancelled = false;
+      for (const auto& act : a.actions) {
+        if (act.value)
+          name = *act.value;
+        else if (act.key == "cancel")
+          cancelled = true;
+      }
+      if (cancelled) return RTCAN;
+    }
+    if (name.empty()) {
+      say("Nom de fichier requis.");
+      continue;
+    }
+    if (!(flags & 4) && !extension.empty() && !hasExtension(name)) name += "." + extension;
+    if (!(flags & 1)) {
+      std::error_code ec;
+      if (flags & 8) {
+        if (auto found = findSupportFile(name)) name = *found;
+      }
+      if (!std::filesystem::exists(toFsPath(name), ec)) {
+        say("Fichier introuvable: " + name);
+        continue;
+      }
+    }
+    char* copy = static_cast<char*>(std::malloc(name.size() + 1));
+    if (!copy) return RTERROR;
+    std::memcpy(copy, name.c_str(), name.size() + 1);
+    result->restype = RTSTR;
+    result->resval.rstring = copy;  // the caller frees it, as acutRelRb does
+    return RTNORM;
+  }
+}
+
+template <typename Fn>
+int guarded(const char* what, Fn fn) {
+  try {
+    return fn();
+  } catch (const std::exception& e) {
+    session().print(std::string("** ") + what + ": " + e.what() + " **\n");
+  } catch (...) {
+    session().print(std::string("** ") + what + ": erreur interne **\n");
+  }
+  return RTERROR;
+}
+
+}  // namespace
+}  // namespace host
+
+using host::guarded;
+
+extern "C" {
+
+int acedInitGet(int val, const ACHAR* kwl) {
+  return guarded("initget", [&] {
+    host::InitGet& o = host::pendingInitGet();
+    o.flags = val;
+    o.keywords = host::KeywordList(kwl ? kwl : "");
+    return RTNORM;
+  });
+}
+
+int acedGetPoint(const ads_point pt, const ACHAR* prompt, ads_point result) {
+  return guarded("getpoint", [&] { return host::getPointLike(pt, prompt, result, false); });
+}
+
+int acedGetCorner(const ads_point pt, const ACHAR* prompt, ads_point result) {
+  return guarded("getcorner", [&] { return host::getPointLike(pt, prompt, result, true); });
+}
+
+int acedGetDist(const ads_point pt, const ACHAR* prompt, ads_real* result) {
+  return guarded("getdist", [&] { return host::getDistance(pt, prompt, result); });
+}
+
+int acedGetReal(const ACHAR* prompt, ads_real* result) {
+  return guarded("getreal", [&] { return host::getNumber(prompt, result, false); });
+}
+
+int acedGetInt(const ACHAR* prompt, int* result) {
+  return guarded("getint", [&] {
+    if (!result) return RTERROR;
+    double v = 0;
+    const int rc = host::getNumber(prompt, &v, true);
+    if (rc == RTNORM) *result = static_cast<int>(v);
+    return rc;
+  });
+}
+
+int acedGetString(int cronly, const ACHAR* prompt, ACHAR* result, size_t bufLen) {
+  return guarded("getstring", [&] { return host::getString(cronly, prompt, result, bufLen); });
+}
+
+int acedGetKword(const ACHAR* prompt, ACHAR* result, size_t bufLen) {
+  return guarded("getkword", [&] { return host::getKeyword(prompt, result, bufLen); });
+}
+
+int acedGetInput(ACHAR* str, size_t bufLen) {
+  return guarded("getinput", [&] {
+    return host::copyOut(host::lastKeyword(), str, bufLen) ? RTNORM : RTERROR;
+  });
+}
+
+int acedEntSel(const ACHAR* str, ads_name entres, ads_point ptres) {
+  return guarded("entsel", [&] { return host::entitySelect(str, entres, ptres); });
+}
+
+int acedGetFileD(const ACHAR* title, const ACHAR* defawlt, const ACHAR* ext, int flags,
+                 struct resbuf* result) {
+  return guarded("getfiled", [&] { return host::fileDialog(title, defawlt, ext, flags, result); });
+}
+
+int acedUsrBrk(void) {
+  try {
+    return host::session().user().takeBreak() ? 1 : 0;
+  } catch (...) {
+    return 0;
+  }
+}
+
+}  // extern "C"

@@ -1,0 +1,80 @@
+#include "db/entity_resbuf.h"
+
+#include <charconv>
+
+#include "api/resbuf_kind.h"
+#include "core/host_errors.h"
+
+namespace db {
+
+using host::RbKind;
+
+int groupsFromList(const resbuf* list, std::vector<InGroup>& out) {
+  out.clear();
+  for (const resbuf* rb = list; rb; rb = rb->rbnext) {
+    InGroup g;
+    g.code = rb->restype;
+    if (g.code >= 5000) return host::kErrBadField;  // a LISP value code, not a group
+    switch (host::resbufKind(rb->restype)) {
+      case RbKind::Text:
+        if (!rb->resval.rstring) return host::kErrBadField;
+        g.text = rb->resval.rstring;
+        break;
+      case RbKind::Point:
+        for (int i = 0; i < 3; ++i) g.v[i] = rb->resval.rpoint[i];
+        break;
+      case RbKind::Real: g.v[0] = rb->resval.rreal; break;
+      case RbKind::Short: g.v[0] = rb->resval.rint; break;
+      case RbKind::Long: g.v[0] = rb->resval.rlong; break;
+      case RbKind::Int64: g.v[0] = static_cast<double>(rb->resval.mnInt64); break;
+      case RbKind::Name: break;  // -1 and owners: the builder drops them
+      case RbKind::None:
+        if (g.code != -3) return host::kErrBadField;
+        break;
+      case RbKind::Binary: return host::kErrBadField;
+    }
+    out.push_back(g);
+  }
+  return 0;
+}
+
+RbList entityToList(const Database& db, size_t index) {
+  const Entity& e = db.entities[index];
+  RbListBuilder list;
+  resbuf* name = list.append(-1);
+  name->resval.rlname[0] = static_cast<int64_t>(index) + 1;
+  name->resval.rlname[1] = db.serial();
+  list.appendText(0, typeName(e.type));
+  char hex[20];
+  auto end = std::to_chars(hex, hex + sizeof hex, e.handle, 16).ptr;
+  for (char* c = hex; c != end; ++c)
+    if (*c >= 'a' && *c <= 'f') *c = static_cast<char>(*c - 'a' + 'A');
+  list.appendText(5, std::string_view(hex, static_cast<size_t>(end - hex)));
+  list.appendText(8, db.layers.at(e.layer).name);
+  for (const Group& g : e.groups) {
+    if (g.code >= 1000) continue;  // extended data is only given to the applications that ask
+    const RbKind kind = host::resbufKind(g.code);
+    switch (g.kind) {
+      case Group::Text:
+        if (kind == RbKind::Text) list.appendText(g.code, db.text(g));
+        break;
+      case Group::Point:
+        if (kind == RbKind::Point) {
+          resbuf* rb = list.append(g.code);
+          for (int i = 0; i < 3; ++i) rb->resval.rpoint[i] = g.v[i];
+        }
+        break;
+      case Group::Real:
+        if (kind == RbKind::Real) list.append(g.code)->resval.rreal = g.v[0];
+        break;
+      case Group::Int:
+        if (kind == RbKind::Short) list.appendInt(g.code, static_cast<int>(g.asInt()));
+        else if (kind == RbKind::Long) list.append(g.code)->resval.rlong = static_cast<int32_t>(g.asInt());
+        else if (kind == RbKind::Int64) list.append(g.code)->resval.mnInt64 = g.asInt();
+        break;
+    }
+  }
+  return RbList(list.release());
+}
+
+}  // namespace db

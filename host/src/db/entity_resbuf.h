@@ -1,0 +1,17 @@
+// Entities as the result-buffer lists of entget/entmake/entmod.
+#pragma once
+#include <vector>
+
+#include "db/entity_builder.h"
+#include "db/resbuf_list.h"
+
+namespace db {
+
+// The groups of a list as InGroups viewing its texts. Returns 0, or the host
+// ERRNO number of a group whose value cannot be read (a value code, a binary chunk).
+int groupsFromList(const resbuf* list, std::vector<InGroup>& out);
+
+// The entget list of an entity: -1 name, 0 type, 5 handle, 8 layer, then its groups.
+RbList entityToList(const Database& db, size_t index);
+
+}  // namespace db

@@ -1,0 +1,24 @@
+// Registration of the built-in functions, one group per source file.
+#pragma once
+
+namespace lisp {
+
+class Environment;
+
+void registerBuiltins(Environment& env);
+
+void registerSpecialForms(Environment& env);
+void registerListSubrs(Environment& env);
+void registerMathSubrs(Environment& env);
+void registerCompareSubrs(Environment& env);
+void registerStringSubrs(Environment& env);
+void registerOutputSubrs(Environment& env);
+void registerFileSubrs(Environment& env);
+void registerEntitySubrs(Environment& env);
+void registerSelectionSubrs(Environment& env);
+void registerInputSubrs(Environment& env);
+void registerGeometrySubrs(Environment& env);
+void registerSystemSubrs(Environment& env);
+void registerUserInputSubr(Environment& env);
+
+}  // namespace lisp

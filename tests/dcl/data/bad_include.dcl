@@ -1,0 +1,2 @@
+@include "bad_syntax.dcl"
+fine : dialog { label = "Correct"; ok_only; }
