@@ -56,4 +56,17 @@
   (setq k (1+ k)))
 (princ (strcat "Points au-dessus de 101 m : " (itoa hauts) "\n"))
 (princ "=== Fin du rapport ===\n")
+
+;; The loaded modules answer their help command: the function list goes to
+;; lstfonction.txt and the product information dialog opens; the scripted
+;; user closes it with its OK button.
+(if (boundp 'c:aproposde)
+  (progn
+    (user-input '(dialog "OK"))
+    (c:aproposde)
+    (princ "\nFonctions du module (lstfonction.txt) :\n")
+    (setq f (open "lstfonction.txt" "r"))
+    (while (setq ligne (read-line f))
+      (if (/= ligne "") (princ (strcat "  " ligne "\n"))))
+    (close f)))
 (princ)
