@@ -1,0 +1,28 @@
+// The base of every record of the road project file.
+#pragma once
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <string>
+
+namespace road {
+
+class OBJET_ES {
+ public:
+  virtual ~OBJET_ES() = default;  // destroy: a record owns its whole subtree
+
+  // The kind's tag: the very pointer that the registry holds.
+  virtual const char* identifiant() const = 0;
+  // Writes the record (its tag line first); true while the stream stays good.
+  virtual bool ecrit(std::ostream& sortie) const = 0;
+  // Reads the record's body, its tag already consumed. `anticipe` is the word
+  // buffer shared with the caller: a container that meets the tag of another
+  // record hands it back there.
+  virtual bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) = 0;
+  // A new record of the same kind holding a deep copy.
+  virtual std::unique_ptr<OBJET_ES> duplique() const = 0;
+  // Copies another record of the same kind; false, changing nothing, otherwise.
+  virtual bool affecte(const OBJET_ES& autre) = 0;
+};
+
+}  // namespace road
