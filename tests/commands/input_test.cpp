@@ -1,12 +1,10 @@
 // The get functions answered from the scripted user's queue.
-#include <unistd.h>
-
+#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
 #include "../select/drawing_fixture.h"
 #include "commands/keywords.h"
+#include "run_cadhost.h"
 
 using testing_support::DrawingTest;
 
@@ -197,29 +195,30 @@ TEST_F(InputTest, EntSelByEntityOrPoint) {
 }
 
 TEST_F(InputTest, GetFileDialog) {
-  namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / ("cadhost_input_" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  const std::string existing = (dir / "projet.txt").string();
-  std::ofstream(existing) << "x";
+  ScratchDir dir;
+  dir.write("projet.txt", "x");
   resbuf r{};
   // Opening: the extension is added and the file must exist.
-  answerText((dir / "absent").string());
-  answerText((dir / "projet").string());
+  answerText(dir.file("absent"));
+  answerText(dir.file("projet"));
   ASSERT_EQ(acedGetFileD("Ouvrir", nullptr, "txt", 0, &r), RTNORM);
   ASSERT_EQ(r.restype, RTSTR);
-  EXPECT_EQ(std::string(r.resval.rstring), existing);
+  EXPECT_EQ(std::string(r.resval.rstring), dir.file("projet.txt"));
   std::free(r.resval.rstring);
   EXPECT_NE(output.find("Fichier introuvable"), std::string::npos);
   // Saving (bit 1): a new name is fine.
-  answerText((dir / "nouveau").string());
+  answerText(dir.file("nouveau"));
   ASSERT_EQ(acedGetFileD("Enregistrer", nullptr, "dxf", 1, &r), RTNORM);
-  EXPECT_EQ(std::string(r.resval.rstring), (dir / "nouveau.dxf").string());
+  EXPECT_EQ(std::string(r.resval.rstring), dir.file("nouveau.dxf"));
+  std::free(r.resval.rstring);
+  // Enter takes the default name.
+  answer(host::Answer::Enter);
+  ASSERT_EQ(acedGetFileD("Ouvrir", dir.file("projet.txt").c_str(), "txt", 0, &r), RTNORM);
+  EXPECT_EQ(std::string(r.resval.rstring), dir.file("projet.txt"));
   std::free(r.resval.rstring);
   answer(host::Answer::Cancel);
   EXPECT_EQ(acedGetFileD("Ouvrir", nullptr, "txt", 0, &r), RTCAN);
   EXPECT_EQ(r.restype, RTNONE);
-  fs::remove_all(dir);
 }
 
 TEST_F(InputTest, UserBreakIsTakenOnlyWhenNext) {

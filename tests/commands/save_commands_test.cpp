@@ -1,18 +1,13 @@
 // SAVEAS, WBLOCK, EXPORT and QSAVE: files written, the document's name, and
 // the order of the notifications around them.
-#include <unistd.h>
-
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 
 #include "../select/drawing_fixture.h"
 #include "commands/command_processor.h"
 #include "dxf/dxf.h"
+#include "run_cadhost.h"
 
 using testing_support::DrawingTest;
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -36,9 +31,6 @@ class SaveCommandTest : public DrawingTest {
  protected:
   void SetUp() override {
     DrawingTest::SetUp();
-    dir = fs::temp_directory_path() / ("cadhost_save_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
     host::session().editorReactors.push_back(&recorder);
     line(0, 0, 10, 0, "ROUTE");
     circle(5, 5, 2, "TALUS");
@@ -47,10 +39,9 @@ class SaveCommandTest : public DrawingTest {
     host::commandProcessor().cancel();
     auto& r = host::session().editorReactors;
     r.erase(std::remove(r.begin(), r.end(), &recorder), r.end());
-    fs::remove_all(dir);
     DrawingTest::TearDown();
   }
-  std::string file(const std::string& name) { return (dir / name).string(); }
+  std::string file(const std::string& name) { return dir.file(name); }
   // Entities in a written file, read back by the DXF reader.
   size_t entitiesIn(const std::string& path) {
     std::string error;
@@ -59,7 +50,7 @@ class SaveCommandTest : public DrawingTest {
     return back ? back->entities.size() : 0;
   }
 
-  fs::path dir;
+  ScratchDir dir;
   Recorder recorder;
 };
 
@@ -77,7 +68,7 @@ TEST_F(SaveCommandTest, SaveAsWritesRenamesAndNotifiesInOrder) {
 TEST_F(SaveCommandTest, SaveAsWithoutFormatAddsTheExtension) {
   const std::string base = file("sans_format");
   ASSERT_EQ(acedCommandS(RTSTR, "_.SAVEAS", RTSTR, base.c_str(), RTNONE), RTNORM);
-  EXPECT_TRUE(fs::exists(base + ".dxf"));
+  EXPECT_TRUE(dir.exists("sans_format.dxf"));
   EXPECT_EQ(doc().path(), base + ".dxf");
   // A version word then the name; the host writes DXF whatever the version.
   const std::string other = file("v2000.dxf");
@@ -87,13 +78,11 @@ TEST_F(SaveCommandTest, SaveAsWithoutFormatAddsTheExtension) {
 
 TEST_F(SaveCommandTest, ExistingFileIsReplacedOnlyWhenTheUserSaysSo) {
   const std::string path = file("existant.dxf");
-  std::ofstream(path) << "old";
+  dir.write("existant.dxf", "old");
   doc().vars().setInt("EXPERT", 0);
   // Arguments run out at the question: its default (No) keeps the old file.
   ASSERT_EQ(acedCommandS(RTSTR, "_saveas", RTSTR, "", RTSTR, path.c_str(), RTNONE), RTNORM);
-  std::ifstream in(path);
-  std::string content((std::istreambuf_iterator<char>(in)), {});
-  EXPECT_EQ(content, "old");
+  EXPECT_EQ(dir.read("existant.dxf"), "old");
   EXPECT_NE(doc().path(), path);
   ASSERT_EQ(acedCommandS(RTSTR, "_saveas", RTSTR, "", RTSTR, path.c_str(), RTSTR, "_Y", RTNONE),
             RTNORM);
@@ -101,7 +90,7 @@ TEST_F(SaveCommandTest, ExistingFileIsReplacedOnlyWhenTheUserSaysSo) {
   // EXPERT 2 does not ask.
   doc().vars().setInt("EXPERT", 2);
   const std::string again = file("existant2.dxf");
-  std::ofstream(again) << "old";
+  dir.write("existant2.dxf", "old");
   ASSERT_EQ(acedCommandS(RTSTR, "_saveas", RTSTR, "", RTSTR, again.c_str(), RTNONE), RTNORM);
   EXPECT_EQ(entitiesIn(again), 2u);
 }

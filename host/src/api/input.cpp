@@ -2,6 +2,20 @@
 // user. An answer that does not fit the request is refused with a message
 // and the request asked again, as the host's command line does; the user's
 // Escape (or an empty queue) gives RTCAN.
+//
+// What each request takes from the queue:
+//   getpoint/getcorner  a point, an entity pick (its point), a text "x,y[,z]"
+//                       or "@dx,dy[,dz]" from the base point
+//   getdist             a number, a point (distance from the base point, or
+//                       the first of two points), the same as texts
+//   getreal/getint      a number or a numeric text (getint: -32768..32767)
+//   getstring           a text (up to the first space without cronly), a
+//                       number or a point written out; Enter gives ""
+//   getkword            a text that is one of the initget keywords
+//   entsel              an entity pick, or a point picking what lies under it
+//   getfiled            a text, or a dialog answer whose action carries a value
+// Everywhere a text matching an initget keyword gives RTKWORD (acedGetInput
+// tells which), and Enter gives RTNONE unless initget bit 1 forbids it.
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
