@@ -96,7 +96,7 @@ bool lisTexteCite(std::istream& in, std::optional<std::string>& texte) {
   std::string lu;
   for (;;) {
     // The length is tested before the character is looked at: 358 fails.
-    if (lu.size() >= kLongueurMaxTexte) {
+    if (lu.size() > kLongueurMaxTexte) {
       in.setstate(std::ios::failbit);
       return false;
     }

@@ -4,11 +4,35 @@
 
 #include "aced.h"
 #include "framework/composant_module.h"
+#include "road/fichiers_compagnons.h"
+#include "road/registre_objets.h"
 
 namespace talvex {
 namespace {
 
-class ReacteurEditeur : public AcEditorReactor {};
+// Nothing thrown by the road code may reach the host.
+template <class F>
+void sansException(F f) noexcept {
+  try {
+    f();
+  } catch (...) {
+  }
+}
+
+// Forwards the host's notifications to the road project's file handling.
+class ReacteurEditeur : public AcEditorReactor {
+ public:
+  void commandWillStart(const ACHAR* cmdStr) override {
+    sansException([&] { road::commandeCommence(cmdStr); });
+  }
+  void commandEnded(const ACHAR*) override { road::commandeTerminee(); }
+  void beginSave(AcDbDatabase*, const ACHAR*) override {
+    sansException([] { road::sauvegardeCommence(); });
+  }
+  void saveComplete(AcDbDatabase*, const ACHAR* actualName) override {
+    sansException([&] { road::sauvegardeTerminee(actualName); });
+  }
+};
 
 std::unique_ptr<ReacteurEditeur>& reacteur() {
   static std::unique_ptr<ReacteurEditeur> r;
@@ -20,6 +44,8 @@ framework::COMPOSANT_MODULE composant(demarreReacteurEditeur, arreteReacteurEdit
 }  // namespace
 
 bool demarreReacteurEditeur() {
+  // The record kinds are known before any project is read.
+  road::REGISTRE_OBJETS::enregistreTout();
   if (!reacteur()) {
     reacteur() = std::make_unique<ReacteurEditeur>();
     acedEditor->addReactor(reacteur().get());

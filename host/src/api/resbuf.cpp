@@ -174,7 +174,8 @@ int acutRelRb(resbuf* rb) {
 resbuf* acutBuildList(int rtype, ...) {
   va_list ap;
   va_start(ap, rtype);
-  resbuf* list = host::buildListV(rtype, ap);
+  // Ends at 0 or at RTNONE, as the host's documentation allows either.
+  resbuf* list = host::buildListV(rtype, ap, true);
   va_end(ap);
   return list;
 }

@@ -103,9 +103,10 @@ void addDefaults(EntityType type, std::vector<Group>& groups) {
 // Puts the groups in the order of the entity's DXF subclasses, and for a
 // LWPOLYLINE writes its vertex count (group 90) in front of its own part.
 void arrange(EntityType type, std::vector<Group>& groups) {
-  std::stable_sort(groups.begin(), groups.end(), [type](const Group& a, const Group& b) {
-    return subclassRank(type, a.code) < subclassRank(type, b.code);
-  });
+  // "Entities follow" (66) opens the POLYLINE and INSERT parts, as files have it.
+  const auto key = [type](const Group& g) { return subclassRank(type, g.code) * 2 + (g.code != 66); };
+  std::stable_sort(groups.begin(), groups.end(),
+                   [&key](const Group& a, const Group& b) { return key(a) < key(b); });
   if (type != EntityType::LwPolyline) return;
   std::erase_if(groups, [](const Group& g) { return g.code == 90; });
   const auto count = std::count_if(groups.begin(), groups.end(),

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 #include "dxf/drawing_names.h"
 #include "dxf/dxf.h"
@@ -298,17 +299,21 @@ std::unique_ptr<db::Database> read(const std::string& path, std::string& error,
     std::FILE* f;
     ~Closer() { std::fclose(f); }
   } closer{file};
+  // The size only sizes the entity table; pipes and devices have none.
+  struct stat info;
+  size_t size = 0;
+  if (fstat(fileno(file), &info) == 0) {
+    if (S_ISDIR(info.st_mode)) {
+      error = "impossible d'ouvrir le fichier (c'est un répertoire)";
+      return nullptr;
+    }
+    if (S_ISREG(info.st_mode)) size = static_cast<size_t>(info.st_size);
+  }
   char start[32] = {};
   const size_t got = std::fread(start, 1, kBinarySignature.size(), file);
   if (std::string_view(start, got) == kBinarySignature) {
     error = kBinaryMessage;
     return nullptr;
-  }
-  std::rewind(file);
-  size_t size = 0;
-  if (std::fseek(file, 0, SEEK_END) == 0) {
-    const long end = std::ftell(file);
-    size = end > 0 ? static_cast<size_t>(end) : 0;
   }
   std::rewind(file);
   LineReader lines(file);

@@ -1,0 +1,49 @@
+// Any bytes as a road project file: the reader must load what it can, report
+// the rest and never crash or loop; what it loaded must write out.
+#include <cstdint>
+#include <sstream>
+#include <streambuf>
+#include <string>
+
+#include "framework/error_stream.h"
+#include "framework/identite_module.h"
+#include "road/projet_talvex.h"
+#include "road/registre_objets.h"
+
+namespace framework {
+
+const IDENTITE_MODULE& identiteModule() {
+  static constexpr IDENTITE_MODULE kIdentite{"Fuzz", "1.00", "MV12", "C:Fuzz", "Fuzz",
+                                             "", "1.0", "https://exemple.test", -1, false, false};
+  return kIdentite;
+}
+
+}  // namespace framework
+
+namespace {
+
+class TamponNul : public std::streambuf {
+ protected:
+  int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static TamponNul nul;
+  static const bool pret = [] {
+    framework::fluxErreur().rdbuf(&nul);
+    road::REGISTRE_OBJETS::enregistreTout();
+    return true;
+  }();
+  (void)pret;
+
+  std::istringstream entree(std::string(reinterpret_cast<const char*>(data), size));
+  // Quiet: nothing is published, there is no drawing to publish to.
+  road::PROJETTALVEX projet(1);
+  projet.lis(entree);
+  std::ostringstream sortie;
+  projet.ecrit(sortie);
+  return 0;
+}

@@ -1,0 +1,54 @@
+#include "road/cubatures.h"
+
+#include "framework/error_stream.h"
+#include "road/createurs.h"
+#include "road/tags.h"
+
+namespace road {
+
+std::unique_ptr<OBJET_ES> creeCubatures() { return std::make_unique<TABLE_CUBATURES>(); }
+
+const char* TABLE_CUBATURES::identifiant() const { return kTagCubatures; }
+
+bool TABLE_CUBATURES::ecrit(std::ostream& sortie) const {
+  sortie << kTagCubatures << '\n';
+  for (const LIGNE_CUBE& l : lignes_) {
+    sortie << l.abscisse;
+    for (const REEL_OPT& v : l.valeurs) {
+      sortie << ' ';
+      ecritReelOpt(sortie, v);
+    }
+    sortie << '\n';
+  }
+  return sortie.good();
+}
+
+bool TABLE_CUBATURES::ES(std::istream& entree, OBJET_ES*, std::string&) {
+  lignes_.clear();
+  bool ok = true;
+  // Each turn consumes at least the number start it saw, or stops.
+  while (debutNombre(regardeSuivant(entree))) {
+    LIGNE_CUBE ligne;
+    bool lu = lisReel(entree, ligne.abscisse);
+    for (REEL_OPT& v : ligne.valeurs) lu = lu && lisReelOpt(entree, v);
+    lignes_.push_back(ligne);
+    if (!lu) {
+      framework::fluxErreur() << "Erreur de lecture d'un cube" << std::endl;
+      ok = false;
+      break;
+    }
+  }
+  return ok;
+}
+
+std::unique_ptr<OBJET_ES> TABLE_CUBATURES::duplique() const {
+  return std::make_unique<TABLE_CUBATURES>(*this);
+}
+
+bool TABLE_CUBATURES::affecte(const OBJET_ES& autre) {
+  if (autre.identifiant() != identifiant()) return false;
+  lignes_ = static_cast<const TABLE_CUBATURES&>(autre).lignes_;
+  return true;
+}
+
+}  // namespace road

@@ -1,0 +1,187 @@
+#include "road/projet_talvex.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "framework/error_stream.h"
+#include "framework/valeurs_lisp.h"
+#include "platform.h"
+#include "road/axe_en_plan.h"
+#include "road/copie_fichiers.h"
+#include "road/jetons_projet.h"
+#include "road/registre_objets.h"
+#include "road/reglages_terrain.h"
+#include "road/tags.h"
+
+namespace road {
+
+using framework::fluxErreur;
+
+std::string nomFichierProjet() {
+  std::string base;
+  // No flag: an unset symbol is reported here, under the system's own words.
+  if (!framework::lisVariable("CHEMINOM", base, nullptr, framework::kSymboleLisp)) {
+    fluxErreur() << "La variable CHEMINNOM est inconnue" << std::endl;
+    return "defaut.axs";
+  }
+  return base + ".axs";
+}
+
+PROJETTALVEX::PROJETTALVEX(int silencieux)
+    : terrain_(lisDefautsTerrain()), silencieux_(silencieux) {}
+
+PROJETTALVEX::~PROJETTALVEX() = default;
+
+std::unique_ptr<PROJETTALVEX> PROJETTALVEX::ouvre(const std::optional<std::string>& fichier,
+                                                  int silencieux) {
+  auto projet = std::make_unique<PROJETTALVEX>(silencieux);
+  projet->charge(fichier ? *fichier : nomFichierProjet());
+  return projet;
+}
+
+bool PROJETTALVEX::charge(const std::string& fichier) {
+  fichier_ = fichier;
+  axes_.clear();
+  std::ifstream entree(cheminSysteme(fichier), std::ios::binary);
+  if (!entree) {
+    fluxErreur() << "Fichier <" << fichier << "> introuvable" << std::endl;
+    return false;
+  }
+  lis(entree);
+  return true;
+}
+
+void PROJETTALVEX::lis(std::istream& entree) {
+  axes_.clear();
+  terrain_ = lisDefautsTerrain();
+  prepareFlux(entree);
+  bool terrainVu = false;
+  std::string anticipe, mot;
+  // Every turn takes one word from the stream, directly or through a record
+  // that handed it back, so the loop ends with the input.
+  for (;;) {
+    if (!anticipe.empty()) {
+      mot = std::move(anticipe);
+      anticipe.clear();
+    } else if (!lisMot(entree, mot)) {
+      break;
+    }
+    if (memeMot(mot, kTagDonneesTerrain)) {
+      terrainVu = true;
+      framework::PARAMETRE lu;
+      // A block that does not read keeps the settings already held.
+      if (lu.lire(entree, framework::kModeTexte)) terrain_ = std::move(lu);
+    } else if (memeMot(mot, kTagAxeEnPlan)) {
+      auto axe = std::make_unique<AXE_EN_PLAN>();
+      axe->ES(entree, nullptr, anticipe);
+      axes_.push_back(std::move(axe));
+    } else {
+      fluxErreur() << "PROJETTALVEX::ES : Erreur de fichier : attente de " << kTagAxeEnPlan
+                   << ", trouve " << mot << std::endl;
+      break;
+    }
+  }
+  if (!silencieux_) publie();
+  etat_ = terrainVu ? kProjetAvecTerrain : kProjetSansTerrain;
+}
+
+bool PROJETTALVEX::ecrit(std::ostream& sortie) const {
+  prepareFlux(sortie);
+  sortie << kTagDonneesTerrain << '\n';
+  terrain_.ecrire(sortie, 0);
+  for (const auto& axe : axes_)
+    if (!axe->ecrit(sortie)) return false;
+  return sortie.good();
+}
+
+bool PROJETTALVEX::sauve(const std::optional<std::string>& fichier) {
+  const std::string nom = fichier ? *fichier : fichier_;
+  const std::string cible = cheminSysteme(nom);
+  const std::string temporaire = cible + ".tmp~";
+  auto echec = [&] {
+    std::remove(temporaire.c_str());
+    fluxErreur() << "Impossible de creer le fichier <" << nom << ">" << std::endl;
+    return false;
+  };
+  // A read-only project stays as it is, as writing over it would fail.
+  if (nom.empty() || platform::isReadOnly(nom)) return echec();
+  {
+    std::ofstream sortie(temporaire, std::ios::binary | std::ios::trunc);
+    if (!sortie || !ecrit(sortie)) return echec();
+    sortie.close();
+    if (sortie.fail()) return echec();
+  }
+  // Only a complete file takes the old one's place.
+  if (std::rename(temporaire.c_str(), cible.c_str()) != 0) return echec();
+  return true;
+}
+
+AXE_EN_PLAN* PROJETTALVEX::trouveAxe(std::string_view nom) {
+  for (const auto& axe : axes_)
+    if (memeMot(axe->nom, nom)) return axe.get();
+  return nullptr;
+}
+
+void PROJETTALVEX::ajouteAxe(std::unique_ptr<AXE_EN_PLAN> axe) {
+  if (axe) axes_.push_back(std::move(axe));
+}
+
+std::unique_ptr<AXE_EN_PLAN> PROJETTALVEX::retireAxe(const AXE_EN_PLAN* axe) {
+  for (auto it = axes_.begin(); it != axes_.end(); ++it) {
+    if (it->get() != axe) continue;
+    std::unique_ptr<AXE_EN_PLAN> retire = std::move(*it);
+    axes_.erase(it);
+    return retire;
+  }
+  return nullptr;
+}
+
+std::unique_ptr<PROJETTALVEX> PROJETTALVEX::duplique() const {
+  auto copie = std::make_unique<PROJETTALVEX>(0);
+  for (const auto& axe : axes_) copie->axes_.push_back(std::make_unique<AXE_EN_PLAN>(*axe));
+  return copie;
+}
+
+double PROJETTALVEX::vMin() { return lisValeurTerrain(terrain_, kCleVMin); }
+double PROJETTALVEX::vMax() { return lisValeurTerrain(terrain_, kCleVMax); }
+double PROJETTALVEX::vNul() { return lisValeurTerrain(terrain_, kCleVNul); }
+
+void PROJETTALVEX::fixeVMin(double v) {
+  fixeValeurTerrain(terrain_, kCleVMin, v);
+  publie();
+}
+void PROJETTALVEX::fixeVMax(double v) {
+  fixeValeurTerrain(terrain_, kCleVMax, v);
+  publie();
+}
+void PROJETTALVEX::fixeVNul(double v) {
+  fixeValeurTerrain(terrain_, kCleVNul, v);
+  publie();
+}
+
+framework::LISTE_PARAMETRES& PROJETTALVEX::calques3d() { return listePlans3d(terrain_); }
+
+void PROJETTALVEX::remplaceCalques3d(const framework::LISTE_PARAMETRES& calques) {
+  // A copy first: `calques` may be this very list.
+  framework::LISTE_PARAMETRES copie = calques;
+  listePlans3d(terrain_) = std::move(copie);
+  publie();
+}
+
+framework::LISTE_PARAMETRES& PROJETTALVEX::calquesSelection() {
+  calquesSelection_ = listePlans3d(terrain_);
+  std::string exclu;
+  framework::SilenceVariables silence;
+  if (framework::lisVariable("CALQ_CBN", exclu, nullptr, framework::kSymboleLisp)) {
+    calquesSelection_.remove_if([&](const framework::PARAMETRE& p) {
+      return p.identifiant && memeMot(*p.identifiant, exclu);
+    });
+  }
+  return calquesSelection_;
+}
+
+void PROJETTALVEX::publie() {
+  if (!silencieux_) publieTerrain(terrain_);
+}
+
+}  // namespace road

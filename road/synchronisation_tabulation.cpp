@@ -1,0 +1,218 @@
+#include "road/synchronisation_tabulation.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/error_stream.h"
+#include "framework/liste_resbuf.h"
+#include "framework/valeurs_lisp.h"
+#include "road/axe_en_plan.h"
+#include "road/construction_profil.h"
+#include "road/points_axe3d.h"
+#include "road/profils_en_travers.h"
+#include "road/tabulation.h"
+
+namespace road {
+namespace {
+
+// The atoms of one sub-list item of a LISP list, taken by position; a
+// missing or non-numeric position reads as 0, a non-string as no text.
+class ArticleListe {
+ public:
+  void ajoute(const resbuf* atome) { atomes_.push_back(atome); }
+
+  double reel(size_t i) const {
+    const resbuf* a = i < atomes_.size() ? atomes_[i] : nullptr;
+    if (!a) return 0;
+    switch (a->restype) {
+      case RTREAL: return a->resval.rreal;
+      case RTSHORT: return a->resval.rint;
+      case RTLONG: return static_cast<double>(a->resval.rlong);
+      default: return 0;
+    }
+  }
+
+  int32_t entier(size_t i) const {
+    const resbuf* a = i < atomes_.size() ? atomes_[i] : nullptr;
+    if (!a) return 0;
+    switch (a->restype) {
+      case RTSHORT: return a->resval.rint;
+      case RTLONG: return static_cast<int32_t>(a->resval.rlong);
+      case RTREAL: {
+        const double v = a->resval.rreal;
+        if (std::isnan(v)) return 0;
+        return static_cast<int32_t>(std::clamp(v, double{INT32_MIN}, double{INT32_MAX}));
+      }
+      default: return 0;
+    }
+  }
+
+  std::optional<std::string> texte(size_t i) const {
+    const resbuf* a = i < atomes_.size() ? atomes_[i] : nullptr;
+    if (!a || a->restype != RTSTR || !a->resval.rstring) return std::nullopt;
+    return std::string(a->resval.rstring);
+  }
+
+ private:
+  std::vector<const resbuf*> atomes_;
+};
+
+// The sub-list items of a list value, up to the first item that is not one.
+// Nested lists inside an item count as one position each (read as 0).
+std::vector<ArticleListe> articles(const resbuf* liste) {
+  std::vector<ArticleListe> resultat;
+  if (!liste || liste->restype != RTLB) return resultat;
+  const resbuf* rb = liste->rbnext;
+  while (rb && rb->restype == RTLB) {
+    ArticleListe article;
+    int profondeur = 1;
+    for (rb = rb->rbnext; rb && profondeur > 0; rb = rb->rbnext) {
+      if (rb->restype == RTLB) {
+        if (profondeur == 1) article.ajoute(rb);
+        ++profondeur;
+      } else if (rb->restype == RTLE || rb->restype == RTDOTE) {
+        --profondeur;
+      } else if (profondeur == 1) {
+        article.ajoute(rb);
+      }
+    }
+    resultat.push_back(std::move(article));
+  }
+  return resultat;
+}
+
+// The abscissas of the stations that carry a cross-section, sorted.
+std::vector<double> abscissesAvecProfil(const TABLE_TABULATION* table) {
+  std::vector<double> abscisses;
+  if (!table) return abscisses;
+  for (const auto& p : table->points())
+    if (p.kind != kKindSansProfil) abscisses.push_back(p.abscisse);
+  std::sort(abscisses.begin(), abscisses.end());
+  return abscisses;
+}
+
+bool contientProche(const std::vector<double>& triees, double abscisse) {
+  auto ici = std::lower_bound(triees.begin(), triees.end(), abscisse - kToleranceTabulation);
+  return ici != triees.end() && std::fabs(*ici - abscisse) < kToleranceTabulation;
+}
+
+// The stations of `source` (kind -5 aside) that `autre` does not hold.
+std::vector<double> stationsAbsentes(const TABLE_TABULATION* source,
+                                     const TABLE_TABULATION* autre) {
+  std::vector<double> absentes;
+  if (!source) return absentes;
+  const std::vector<double> connues = abscissesAvecProfil(autre);
+  for (const auto& p : source->points())
+    if (p.kind != kKindSansProfil && !contientProche(connues, p.abscisse))
+      absentes.push_back(p.abscisse);
+  return absentes;
+}
+
+int lisEntierSymbole(const char* nom, int defaut) {
+  int drapeau = 1;
+  int valeur = defaut;
+  if (!framework::lisVariable(nom, valeur, &drapeau, framework::kSymboleLisp)) return defaut;
+  return valeur;
+}
+
+framework::ListeResbuf lisListeSymbole(const char* nom) {
+  int drapeau = 1;
+  return framework::ListeResbuf(framework::lisVariableListe(nom, &drapeau, framework::kSymboleLisp));
+}
+
+}  // namespace
+
+std::unique_ptr<TABLE_TABULATION> remplaceTabulation(AXE_EN_PLAN& axe, const resbuf* ltabul) {
+  std::unique_ptr<TABLE_TABULATION> precedente;
+  if (TABLE_TABULATION* ancienne = axe.tabulation()) {
+    precedente.reset(static_cast<TABLE_TABULATION*>(axe.retireEnfant(ancienne).release()));
+  }
+  auto table = std::make_unique<TABLE_TABULATION>();
+  for (const auto& a : articles(ltabul)) {
+    POINT_TABULATION p;
+    p.x = a.reel(0);
+    p.y = a.reel(1);
+    p.z = a.reel(2);
+    p.abscisse = a.reel(3);
+    p.kind = a.entier(4);
+    p.valeur1 = a.reel(5);
+    p.valeur2 = a.reel(6);
+    table->ajoute(p);
+  }
+  axe.ajouteEnfant(std::move(table));
+  return precedente;
+}
+
+void synchroniseTabulation(AXE_EN_PLAN& axe, const TABLE_TABULATION* precedente) {
+  const TABLE_TABULATION* nouvelle = axe.tabulation();
+  if (!nouvelle) return;
+  const std::vector<double> ajoutees = stationsAbsentes(nouvelle, precedente);
+  const std::vector<double> retirees = stationsAbsentes(precedente, nouvelle);
+
+  // The 3D axis points were computed on the old stations.
+  if (POINTS_AXE3D* points = axe.pointsAxe3d()) axe.retireEnfant(points);
+
+  PROFILS_EN_TRAVERS& profils = *axe.profils(true);
+  for (double a : retirees)
+    if (UN_PROFIL* p = profils.trouve(a)) profils.retire(p);
+  for (double a : ajoutees) {
+    auto profil = std::make_unique<UN_PROFIL>();
+    profil->abscisse = a;
+    profils.insere(std::move(profil));
+  }
+
+  CONSTRUCTION_PROFIL& construction = *axe.construction(true);
+  for (double a : retirees) {
+    size_t position = 0;
+    if (construction.trouve(a, &position)) construction.retire(position);
+  }
+  for (double a : ajoutees) {
+    PROFILCONS entree;
+    entree.abscisse = a;
+    construction.insere(std::move(entree));
+  }
+}
+
+void rechargeConstruction(AXE_EN_PLAN& axe, const resbuf* lptCons) {
+  CONSTRUCTION_PROFIL& construction = *axe.construction(true);
+  construction.vide();
+  for (const auto& a : articles(lptCons)) {
+    PROFILCONS entree;
+    entree.abscisse = a.reel(0);
+    for (size_t i = 0; i < entree.entiers.size(); ++i) entree.entiers[i] = a.entier(1 + i);
+    entree.numero = a.texte(7);
+    construction.insere(std::move(entree));
+  }
+}
+
+bool renumeroteConstruction(AXE_EN_PLAN& axe) {
+  CONSTRUCTION_PROFIL* construction = axe.construction();
+  if (!construction) {
+    framework::fluxErreur() << "EcritureTabulation: consprof inconnu" << std::endl;
+    return false;
+  }
+  construction->renumerote(axe.premierProfil, lisEntierSymbole("PAS-NPRO", 1));
+  return true;
+}
+
+bool miseAJourTabulation(AXE_EN_PLAN& axe, SUITE_TABULATION suite) {
+  // Read as the callers expect, though the tables give the counts.
+  lisEntierSymbole("NB-PTAB", 0);
+  lisEntierSymbole("NB-PT", 0);
+  {
+    const framework::ListeResbuf ltabul = lisListeSymbole("LTABUL");
+    const auto precedente = remplaceTabulation(axe, ltabul.get());
+    synchroniseTabulation(axe, precedente.get());
+  }
+  if (suite == SUITE_TABULATION::Renumerotation) return renumeroteConstruction(axe);
+  const framework::ListeResbuf lptCons = lisListeSymbole("LPT-CONS");
+  rechargeConstruction(axe, lptCons.get());
+  return true;
+}
+
+}  // namespace road

@@ -1,0 +1,67 @@
+#include "road/tabulation.h"
+
+#include <cmath>
+
+#include "framework/error_stream.h"
+#include "road/createurs.h"
+#include "road/jetons_projet.h"
+#include "road/registre_objets.h"
+#include "road/tags.h"
+
+namespace road {
+
+const char* TABLE_TABULATION::identifiant() const { return kTagPointsTabulation; }
+
+bool TABLE_TABULATION::ecrit(std::ostream& sortie) const {
+  sortie << kTagPointsTabulation << '\n';
+  for (const auto& p : points_)
+    sortie << p.x << ' ' << p.y << ' ' << p.z << ' ' << p.abscisse << ' ' << p.kind << ' '
+           << p.valeur1 << ' ' << p.valeur2 << '\n';
+  return sortie.good();
+}
+
+bool TABLE_TABULATION::ES(std::istream& entree, OBJET_ES*, std::string&) {
+  points_.clear();
+  while (debutNombre(regardeSuivant(entree))) {
+    POINT_TABULATION p;
+    const bool lu = lisReel(entree, p.x) && lisReel(entree, p.y) && lisReel(entree, p.z) &&
+                    lisReel(entree, p.abscisse) && lisEntier(entree, p.kind) &&
+                    lisReel(entree, p.valeur1) && lisReel(entree, p.valeur2);
+    if (!lu) {
+      framework::fluxErreur() << "Erreur de lecture d'un pt de tabulation" << std::endl;
+      // The station is kept, but nothing half-read stays in its key fields.
+      p.abscisse = 0;
+      p.kind = 0;
+      p.valeur1 = 0;
+      p.valeur2 = 0;
+    }
+    points_.push_back(p);
+  }
+  return !entree.fail();
+}
+
+std::unique_ptr<OBJET_ES> TABLE_TABULATION::duplique() const {
+  return std::make_unique<TABLE_TABULATION>(*this);
+}
+
+bool TABLE_TABULATION::affecte(const OBJET_ES& autre) {
+  if (!memeMot(autre.identifiant(), identifiant())) return false;
+  const auto* source = dynamic_cast<const TABLE_TABULATION*>(&autre);
+  if (!source) return false;
+  points_ = source->points_;
+  return true;
+}
+
+const POINT_TABULATION* TABLE_TABULATION::trouve(double abscisse) const {
+  for (const auto& p : points_)
+    if (std::fabs(p.abscisse - abscisse) < kToleranceTabulation) return &p;
+  return nullptr;
+}
+
+void TABLE_TABULATION::decale(double distance) {
+  for (auto& p : points_) p.abscisse += distance;
+}
+
+std::unique_ptr<OBJET_ES> creePointsTabulation() { return std::make_unique<TABLE_TABULATION>(); }
+
+}  // namespace road

@@ -1,0 +1,12 @@
+// The identity of the module this test program stands for.
+#include "framework/identite_module.h"
+
+namespace framework {
+
+const IDENTITE_MODULE& identiteModule() {
+  static constexpr IDENTITE_MODULE kIdentite{"Axes", "1.00", "MV12", "C:Axes", "Essais des axes",
+                                             "", "1.0", "https://exemple.test", -1, false, false};
+  return kIdentite;
+}
+
+}  // namespace framework

@@ -1,0 +1,12 @@
+// The identity the framework needs in a program that is not a module.
+#include "framework/identite_module.h"
+
+namespace framework {
+
+const IDENTITE_MODULE& identiteModule() {
+  static constexpr IDENTITE_MODULE kIdentite{"Projet", "1.00", "MV12", "C:Projet", "Essais du projet",
+                                             "", "1.0", "https://exemple.test", -1, false, false};
+  return kIdentite;
+}
+
+}  // namespace framework
