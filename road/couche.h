@@ -41,5 +41,7 @@ class COUCHE {
 
 // The text of one point coordinate triple as layers write it.
 std::string formatPointCouche(double x, double y, double z);
+// The same, appended to `s`.
+void ajoutePointCouche(std::string& s, double x, double y, double z);
 
 }  // namespace road

@@ -154,3 +154,15 @@ TEST_F(Cadhost, UnloadedModuleFunctionsAreGone) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Cadhost, DrawingSettingsTravelWithTheDrawing) {
+  ASSERT_EQ(run({"--save", "r.dxf", "-e", "(setvar \"LUPREC\" 6) (setvar \"PLINEGEN\" 1)"}).status, 0);
+  const CadhostRun r = run({"--drawing", "r.dxf", "-e",
+                            "(princ (list (getvar \"LUPREC\") (getvar \"PLINEGEN\")))"});
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("(6 1)"), std::string::npos) << r.out;
+}
+
+}  // namespace

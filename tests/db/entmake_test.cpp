@@ -85,11 +85,11 @@ TEST_F(EntMake, RefusesBadListsWithTheirErrno) {
   for (Case& c : cases) {
     SCOPED_TRACE(c.what);
     host::session().setErrno(0);
-    EXPECT_EQ(acdbEntMake(c.list.get()), RTREJ);
+    EXPECT_EQ(acdbEntMake(c.list.get()), RTERROR);
     EXPECT_EQ(lastErrno(), c.errnoValue);
   }
   EXPECT_TRUE(db().entities.empty());
-  EXPECT_EQ(acdbEntMake(nullptr), RTREJ);
+  EXPECT_EQ(acdbEntMake(nullptr), RTERROR);
 }
 
 TEST_F(EntMake, AllKindsOfEntityAreAccepted) {
@@ -161,25 +161,25 @@ TEST_F(EntMake, InsertWithAttributesWaitsForItsSeqend) {
 
 TEST_F(EntMake, OutOfSequencePiecesAreRefusedAndDropThePendingPolyline) {
   auto vertex = makeList(RTDXF0, "VERTEX", 10, kA);
-  EXPECT_EQ(acdbEntMake(vertex.get()), RTREJ);
+  EXPECT_EQ(acdbEntMake(vertex.get()), RTERROR);
   EXPECT_EQ(lastErrno(), 37);
   auto seqend = makeList(RTDXF0, "SEQEND");
-  EXPECT_EQ(acdbEntMake(seqend.get()), RTREJ);
+  EXPECT_EQ(acdbEntMake(seqend.get()), RTERROR);
 
   auto header = makeList(RTDXF0, "POLYLINE", 66, 1);
   auto line = makeList(RTDXF0, "LINE", 10, kA, 11, kB);
   ASSERT_EQ(acdbEntMake(header.get()), RTNORM);
   ASSERT_EQ(acdbEntMake(vertex.get()), RTNORM);
-  EXPECT_EQ(acdbEntMake(line.get()), RTREJ);  // something else in the middle
+  EXPECT_EQ(acdbEntMake(line.get()), RTERROR);  // something else in the middle
   EXPECT_EQ(lastErrno(), 37);
   EXPECT_TRUE(db().pending.empty());
   // The dropped polyline cannot be finished any more.
-  EXPECT_EQ(acdbEntMake(seqend.get()), RTREJ);
+  EXPECT_EQ(acdbEntMake(seqend.get()), RTERROR);
   EXPECT_TRUE(db().entities.empty());
   // An ATTRIB does not belong to a polyline either.
   auto attrib = makeList(RTDXF0, "ATTRIB", 10, kA, 40, 1.0, 1, "x", 2, "T");
   ASSERT_EQ(acdbEntMake(header.get()), RTNORM);
-  EXPECT_EQ(acdbEntMake(attrib.get()), RTREJ);
+  EXPECT_EQ(acdbEntMake(attrib.get()), RTERROR);
   EXPECT_TRUE(db().pending.empty());
 }
 
@@ -188,12 +188,12 @@ TEST_F(EntMake, ABadVertexInAOneListPolylineMakesNothing) {
                         RTDXF0, "VERTEX", 10, kA,
                         RTDXF0, "VERTEX", 70, 0,  // no point
                         RTDXF0, "SEQEND");
-  EXPECT_EQ(acdbEntMake(whole.get()), RTREJ);
+  EXPECT_EQ(acdbEntMake(whole.get()), RTERROR);
   EXPECT_EQ(lastErrno(), 47);
   EXPECT_TRUE(db().entities.empty());
   EXPECT_TRUE(db().pending.empty());
   auto twoLines = makeList(RTDXF0, "LINE", 10, kA, 11, kB, RTDXF0, "LINE", 10, kA, 11, kB);
-  EXPECT_EQ(acdbEntMake(twoLines.get()), RTREJ);
+  EXPECT_EQ(acdbEntMake(twoLines.get()), RTERROR);
   EXPECT_TRUE(db().entities.empty());
 }
 

@@ -71,7 +71,7 @@ int make(const resbuf* list, ads_name result) {
   }
   if (error) {
     session().setErrno(error);
-    return RTREJ;
+    return RTERROR;  // with ERRNO saying why, for the caller's status check
   }
   if (result) setName(result, *db, made.index);
   return RTNORM;

@@ -9,6 +9,7 @@
 #include "commands/drawing_extract.h"
 #include "commands/input_text.h"
 #include "commands/object_selection.h"
+#include "core/drawing_settings.h"
 #include "core/session.h"
 #include "core/support_path.h"
 #include "dxf/dxf.h"
@@ -189,6 +190,7 @@ class SaveCommand : public Command {
   }
 
   bool write(const db::Database& db) {
+    sysVarsToHeader(doc_.vars(), doc_.db());
     Session& s = session();
     s.notifyBeginSave(path_);
     std::string error;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "core/drawing_settings.h"
 #include "core/module_loader.h"
 #include "lisp/interpreter.h"
 #include "select/selection_sets.h"
@@ -51,6 +52,7 @@ void Document::setPath(std::string path) {
 void Document::replaceDatabase(std::unique_ptr<db::Database> db) {
   db_ = std::move(db);
   vars_.setText("CLAYER", db_->layers.at(db_->currentLayer).name);
+  headerToSysVars(*db_, vars_);
 }
 
 Session::Session()

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/drawing_settings.h"
 #include "core/module_loader.h"
 #include "core/session.h"
 #include "core/support_path.h"
@@ -169,6 +170,7 @@ int main(int argc, char** argv) {
 
   int status = ok ? 0 : 1;
   if (ok && !options.save.empty()) {
+    host::sysVarsToHeader(session.current().vars(), session.current().db());
     if (!dxf::write(session.current().db(), host::toFsPath(options.save), error)) {
       session.print("cadhost: enregistrement impossible de " + options.save + ": " + error + "\n");
       status = 1;
