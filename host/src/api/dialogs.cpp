@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "api/guarded_call.h"
 #include "acedads.h"
 #include "adsdlg.h"
 #include "core/session.h"
@@ -10,17 +11,6 @@
 
 namespace {
 
-template <class F>
-int guarded(F&& f) {
-  try {
-    return f();
-  } catch (const std::exception& e) {
-    host::session().print(std::string("Erreur interne du dialogue: ") + e.what() + "\n");
-  } catch (...) {
-    host::session().print("Erreur interne du dialogue\n");
-  }
-  return RTERROR;
-}
 
 // Copies at most len - 1 bytes and the final zero.
 int copyOut(const std::string& text, ACHAR* out, int len) {
@@ -52,10 +42,12 @@ int newDialog(const ACHAR* name, int dclId, CLIENTFUNC def, int x, int y, ads_hd
 
 }  // namespace
 
+using host::guardedCall;
+
 extern "C" {
 
 int acedAlert(const ACHAR* text) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     if (!text) return RTERROR;
     host::session().print(std::string("[alerte] ") + text + "\n");
     return RTNORM;
@@ -63,7 +55,7 @@ int acedAlert(const ACHAR* text) {
 }
 
 int ads_load_dialog(const ACHAR* dclfile, int* dcl_id) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     if (!dclfile || !dcl_id) return RTERROR;
     *dcl_id = dcl::dialogs().loadFile(dclfile);
     return *dcl_id > 0 ? RTNORM : RTERROR;
@@ -71,20 +63,20 @@ int ads_load_dialog(const ACHAR* dclfile, int* dcl_id) {
 }
 
 int ads_unload_dialog(int dcl_id) {
-  return guarded([&] { return dcl::dialogs().unloadFile(dcl_id) ? RTNORM : RTERROR; });
+  return guardedCall(__func__, [&] { return dcl::dialogs().unloadFile(dcl_id) ? RTNORM : RTERROR; });
 }
 
 int ads_new_dialog(const ACHAR* dlgname, int dcl_id, CLIENTFUNC def_callback, ads_hdlg* hdlg) {
-  return guarded([&] { return newDialog(dlgname, dcl_id, def_callback, -1, -1, hdlg); });
+  return guardedCall(__func__, [&] { return newDialog(dlgname, dcl_id, def_callback, -1, -1, hdlg); });
 }
 
 int ads_new_positioned_dialog(const ACHAR* dlgname, int dcl_id, CLIENTFUNC def_callback, int x,
                               int y, ads_hdlg* hdlg) {
-  return guarded([&] { return newDialog(dlgname, dcl_id, def_callback, x, y, hdlg); });
+  return guardedCall(__func__, [&] { return newDialog(dlgname, dcl_id, def_callback, x, y, hdlg); });
 }
 
 int ads_start_dialog(ads_hdlg hdlg, int* status) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     dcl::Dialog* d = dcl::dialogs().dialog(hdlg);
     if (!d || d->state() != dcl::Dialog::State::Created) return RTERROR;
     const int s = dcl::dialogs().start(*d);
@@ -94,7 +86,7 @@ int ads_start_dialog(ads_hdlg hdlg, int* status) {
 }
 
 int ads_done_dialog(ads_hdlg hdlg, int status) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     dcl::Dialog* d = dcl::dialogs().dialog(hdlg);
     if (!d || d->ended()) return RTERROR;
     d->end(status);
@@ -103,7 +95,7 @@ int ads_done_dialog(ads_hdlg hdlg, int status) {
 }
 
 int ads_done_positioned_dialog(ads_hdlg hdlg, int status, int* x_result, int* y_result) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     dcl::Dialog* d = dcl::dialogs().dialog(hdlg);
     if (!d || d->ended()) return RTERROR;
     if (x_result) *x_result = d->x();
@@ -114,14 +106,14 @@ int ads_done_positioned_dialog(ads_hdlg hdlg, int status, int* x_result, int* y_
 }
 
 int ads_term_dialog(void) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     dcl::dialogs().terminateAll();
     return RTNORM;
   });
 }
 
 int ads_set_tile(ads_hdlg hdlg, const ACHAR* key, const ACHAR* value) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     dcl::Dialog* d = dcl::dialogs().dialog(hdlg);
     dcl::TileState* t = d && key ? d->find(key) : nullptr;
     if (!t || !value) return RTERROR;
@@ -131,14 +123,14 @@ int ads_set_tile(ads_hdlg hdlg, const ACHAR* key, const ACHAR* value) {
 }
 
 int ads_get_tile(ads_hdlg hdlg, const ACHAR* key, ACHAR* value, int maxlen) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     dcl::TileState* t = tileOf(hdlg, key);
     return t ? copyOut(t->value, value, maxlen) : RTERROR;
   });
 }
 
 int ads_action_tile(ads_hdlg hdlg, const ACHAR* key, CLIENTFUNC tilefunc) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     dcl::TileState* t = tileOf(hdlg, key);
     if (!t) return RTERROR;
     t->action = tilefunc;
@@ -147,7 +139,7 @@ int ads_action_tile(ads_hdlg hdlg, const ACHAR* key, CLIENTFUNC tilefunc) {
 }
 
 int ads_mode_tile(ads_hdlg hdlg, const ACHAR* key, short mode) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     dcl::TileState* t = tileOf(hdlg, key);
     if (!t) return RTERROR;
     switch (mode) {
@@ -163,15 +155,15 @@ int ads_mode_tile(ads_hdlg hdlg, const ACHAR* key, short mode) {
 }
 
 int ads_get_attr(ads_hdlg hdlg, const ACHAR* key, const ACHAR* attr, ACHAR* value, int len) {
-  return guarded([&] { return attributeOf(tileOf(hdlg, key), attr, value, len); });
+  return guardedCall(__func__, [&] { return attributeOf(tileOf(hdlg, key), attr, value, len); });
 }
 
 int ads_get_attr_string(ads_htile tile, const ACHAR* attr, ACHAR* value, int len) {
-  return guarded([&] { return attributeOf(dcl::dialogs().tile(tile), attr, value, len); });
+  return guardedCall(__func__, [&] { return attributeOf(dcl::dialogs().tile(tile), attr, value, len); });
 }
 
 int ads_client_data_tile(ads_hdlg hdlg, const ACHAR* key, void* clientdata) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     dcl::TileState* t = tileOf(hdlg, key);
     if (!t) return RTERROR;
     t->clientData = clientdata;
@@ -180,22 +172,22 @@ int ads_client_data_tile(ads_hdlg hdlg, const ACHAR* key, void* clientdata) {
 }
 
 int ads_start_list(ads_hdlg hdlg, const ACHAR* key, short operation, short index) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     dcl::TileState* t = tileOf(hdlg, key);
     return t && dcl::dialogs().startList(*t, operation, index) ? RTNORM : RTERROR;
   });
 }
 
 int ads_add_list(const ACHAR* item) {
-  return guarded([&] { return item && dcl::dialogs().addListItem(item) ? RTNORM : RTERROR; });
+  return guardedCall(__func__, [&] { return item && dcl::dialogs().addListItem(item) ? RTNORM : RTERROR; });
 }
 
 int ads_end_list(void) {
-  return guarded([&] { return dcl::dialogs().endList() ? RTNORM : RTERROR; });
+  return guardedCall(__func__, [&] { return dcl::dialogs().endList() ? RTNORM : RTERROR; });
 }
 
 int ads_dimensions_tile(ads_hdlg hdlg, const ACHAR* key, short* cx, short* cy) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     dcl::TileState* t = tileOf(hdlg, key);
     if (!t || !cx || !cy) return RTERROR;
     dcl::tileDimensions(*t, *cx, *cy);
@@ -204,28 +196,28 @@ int ads_dimensions_tile(ads_hdlg hdlg, const ACHAR* key, short* cx, short* cy) {
 }
 
 int ads_start_image(ads_hdlg hdlg, const ACHAR* key) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     dcl::TileState* t = tileOf(hdlg, key);
     return t && dcl::dialogs().startImage(*t) ? RTNORM : RTERROR;
   });
 }
 
 int ads_fill_image(int x1, int y1, int width, int height, int color) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     return dcl::dialogs().addImageOp({dcl::ImageOp::Fill, x1, y1, width, height, color}) ? RTNORM
                                                                                          : RTERROR;
   });
 }
 
 int ads_vector_image(int x1, int y1, int x2, int y2, int color) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     return dcl::dialogs().addImageOp({dcl::ImageOp::Vector, x1, y1, x2, y2, color}) ? RTNORM
                                                                                      : RTERROR;
   });
 }
 
 int ads_end_image(void) {
-  return guarded([&] { return dcl::dialogs().endImage() ? RTNORM : RTERROR; });
+  return guardedCall(__func__, [&] { return dcl::dialogs().endImage() ? RTNORM : RTERROR; });
 }
 
 }  // extern "C"

@@ -3,6 +3,7 @@
 #include <exception>
 #include <string_view>
 
+#include "api/guarded_call.h"
 #include "acedads.h"
 #include "core/host_errors.h"
 #include "core/session.h"
@@ -13,18 +14,6 @@ namespace {
 
 using host::session;
 
-// Runs a host call so that no exception reaches the module that made it.
-template <typename Fn, typename R>
-R guarded(Fn&& fn, R failure) {
-  try {
-    return fn();
-  } catch (const std::exception&) {
-    session().setErrno(host::kErrOutOfMemory);
-  } catch (...) {
-    session().setErrno(host::kErrOutOfMemory);
-  }
-  return failure;
-}
 
 db::Database* currentDb() {
   host::Document* doc = session().currentPtr();
@@ -79,18 +68,20 @@ int make(const resbuf* list, ads_name result) {
 
 }  // namespace
 
+using host::guardedCall;
+
 extern "C" {
 
 int acdbEntMake(const resbuf* ent) {
-  return guarded([&] { return make(ent, nullptr); }, RTERROR);
+  return guardedCall(__func__, [&] { return make(ent, nullptr); }, RTERROR);
 }
 
 int acdbEntMakeX(const resbuf* ent, ads_name result) {
-  return guarded([&] { return make(ent, result); }, RTERROR);
+  return guardedCall(__func__, [&] { return make(ent, result); }, RTERROR);
 }
 
 resbuf* acdbEntGet(const ads_name ent) {
-  return guarded([&]() -> resbuf* {
+  return guardedCall(__func__, [&]() -> resbuf* {
     db::Database* db;
     size_t index;
     if (!resolve(ent, db, index)) return nullptr;
@@ -103,7 +94,7 @@ resbuf* acdbEntGet(const ads_name ent) {
 }
 
 int acdbEntNext(const ads_name ent, ads_name result) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     db::Database* db = currentDb();
     size_t index = 0;
     int64_t from = -1;
@@ -125,7 +116,7 @@ int acdbEntNext(const ads_name ent, ads_name result) {
 }
 
 int acdbEntLast(ads_name result) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     db::Database* db = currentDb();
     const int64_t last = db ? db::lastEntity(*db) : -1;
     if (last < 0) {
@@ -138,7 +129,7 @@ int acdbEntLast(ads_name result) {
 }
 
 int acdbEntDel(const ads_name ent) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     db::Database* db;
     size_t index;
     if (!resolve(ent, db, index)) return RTERROR;
@@ -151,7 +142,7 @@ int acdbEntDel(const ads_name ent) {
 }
 
 int acdbEntMod(const resbuf* ent) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     const resbuf* nameGroup = ent;
     while (nameGroup && nameGroup->restype != -1) nameGroup = nameGroup->rbnext;
     db::Database* db;
@@ -169,7 +160,7 @@ int acdbEntMod(const resbuf* ent) {
 }
 
 int acdbEntUpd(const ads_name ent) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     db::Database* db;
     size_t index;
     if (!resolve(ent, db, index)) return RTERROR;
@@ -182,7 +173,7 @@ int acdbEntUpd(const ads_name ent) {
 }
 
 int acdbHandEnt(const ACHAR* handle, ads_name entres) {
-  return guarded([&] {
+  return guardedCall(__func__, [&] {
     db::Database* db = currentDb();
     const std::string_view text = handle ? handle : "";
     uint64_t value = 0;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "api/guarded_call.h"
 #include "acedads.h"
 #include "core/host_errors.h"
 #include "core/session.h"
@@ -142,32 +143,21 @@ int inters(const double* f1, const double* t1, const double* f2, const double* t
   return RTNORM;
 }
 
-template <typename Fn>
-int guarded(const char* what, Fn fn) {
-  try {
-    return fn();
-  } catch (const std::exception& e) {
-    session().print(std::string("** ") + what + ": " + e.what() + " **\n");
-  } catch (...) {
-    session().print(std::string("** ") + what + ": erreur interne **\n");
-  }
-  return RTERROR;
-}
 
 }  // namespace
 }  // namespace host
 
-using host::guarded;
+using host::guardedCall;
 
 extern "C" {
 
 int acedTrans(const ads_point pt, const struct resbuf* from, const struct resbuf* to, int disp,
               ads_point result) {
-  return guarded("trans", [&] { return host::trans(pt, from, to, disp, result); });
+  return guardedCall("trans", [&] { return host::trans(pt, from, to, disp, result); });
 }
 
 int acedGrDraw(const ads_point from, const ads_point to, int color, int hl) {
-  return guarded("grdraw", [&] {
+  return guardedCall("grdraw", [&] {
     if (!from || !to) return RTERROR;
     host::GrVector v{};
     std::copy(from, from + 3, v.from);
@@ -182,7 +172,7 @@ int acedGrDraw(const ads_point from, const ads_point to, int color, int hl) {
 // Redrawing the whole drawing wipes the temporary vectors; an entity's
 // redraw, undraw or highlight changes nothing a headless host keeps.
 int acedRedraw(const ads_name ent, int mode) {
-  return guarded("redraw", [&] {
+  return guardedCall("redraw", [&] {
     host::Session& s = host::session();
     if (!ent) {
       if (mode == 0) s.grVectors.clear();
@@ -197,7 +187,7 @@ int acedRedraw(const ads_name ent, int mode) {
 }
 
 int acedOsnap(const ads_point pt, const ACHAR* mode, ads_point result) {
-  return guarded("osnap", [&] { return host::osnap(pt, mode, result); });
+  return guardedCall("osnap", [&] { return host::osnap(pt, mode, result); });
 }
 
 void acutPolar(const ads_point pt, ads_real angle, ads_real dist, ads_point result) {
@@ -223,7 +213,7 @@ ads_real acutAngle(const ads_point p1, const ads_point p2) {
 
 int acdbInters(const ads_point from1, const ads_point to1, const ads_point from2,
                const ads_point to2, int teston, ads_point result) {
-  return guarded("inters", [&] { return host::inters(from1, to1, from2, to2, teston, result); });
+  return guardedCall("inters", [&] { return host::inters(from1, to1, from2, to2, teston, result); });
 }
 
 }  // extern "C"

@@ -24,6 +24,7 @@
 #include <string>
 #include <utility>
 
+#include "api/guarded_call.h"
 #include "acedads.h"
 #include "commands/ask.h"
 #include "commands/input_text.h"
@@ -399,27 +400,16 @@ int fileDialog(const char* title, const char* defawlt, const char* ext, int flag
   }
 }
 
-template <typename Fn>
-int guarded(const char* what, Fn fn) {
-  try {
-    return fn();
-  } catch (const std::exception& e) {
-    session().print(std::string("** ") + what + ": " + e.what() + " **\n");
-  } catch (...) {
-    session().print(std::string("** ") + what + ": erreur interne **\n");
-  }
-  return RTERROR;
-}
 
 }  // namespace
 }  // namespace host
 
-using host::guarded;
+using host::guardedCall;
 
 extern "C" {
 
 int acedInitGet(int val, const ACHAR* kwl) {
-  return guarded("initget", [&] {
+  return guardedCall("initget", [&] {
     host::InitGet& o = host::pendingInitGet();
     o.flags = val;
     o.keywords = host::KeywordList(kwl ? kwl : "");
@@ -428,23 +418,23 @@ int acedInitGet(int val, const ACHAR* kwl) {
 }
 
 int acedGetPoint(const ads_point pt, const ACHAR* prompt, ads_point result) {
-  return guarded("getpoint", [&] { return host::getPointLike(pt, prompt, result, false); });
+  return guardedCall("getpoint", [&] { return host::getPointLike(pt, prompt, result, false); });
 }
 
 int acedGetCorner(const ads_point pt, const ACHAR* prompt, ads_point result) {
-  return guarded("getcorner", [&] { return host::getPointLike(pt, prompt, result, true); });
+  return guardedCall("getcorner", [&] { return host::getPointLike(pt, prompt, result, true); });
 }
 
 int acedGetDist(const ads_point pt, const ACHAR* prompt, ads_real* result) {
-  return guarded("getdist", [&] { return host::getDistance(pt, prompt, result); });
+  return guardedCall("getdist", [&] { return host::getDistance(pt, prompt, result); });
 }
 
 int acedGetReal(const ACHAR* prompt, ads_real* result) {
-  return guarded("getreal", [&] { return host::getNumber(prompt, result, false); });
+  return guardedCall("getreal", [&] { return host::getNumber(prompt, result, false); });
 }
 
 int acedGetInt(const ACHAR* prompt, int* result) {
-  return guarded("getint", [&] {
+  return guardedCall("getint", [&] {
     if (!result) return RTERROR;
     double v = 0;
     const int rc = host::getNumber(prompt, &v, true);
@@ -454,26 +444,26 @@ int acedGetInt(const ACHAR* prompt, int* result) {
 }
 
 int acedGetString(int cronly, const ACHAR* prompt, ACHAR* result, size_t bufLen) {
-  return guarded("getstring", [&] { return host::getString(cronly, prompt, result, bufLen); });
+  return guardedCall("getstring", [&] { return host::getString(cronly, prompt, result, bufLen); });
 }
 
 int acedGetKword(const ACHAR* prompt, ACHAR* result, size_t bufLen) {
-  return guarded("getkword", [&] { return host::getKeyword(prompt, result, bufLen); });
+  return guardedCall("getkword", [&] { return host::getKeyword(prompt, result, bufLen); });
 }
 
 int acedGetInput(ACHAR* str, size_t bufLen) {
-  return guarded("getinput", [&] {
+  return guardedCall("getinput", [&] {
     return host::copyOut(host::lastKeyword(), str, bufLen) ? RTNORM : RTERROR;
   });
 }
 
 int acedEntSel(const ACHAR* str, ads_name entres, ads_point ptres) {
-  return guarded("entsel", [&] { return host::entitySelect(str, entres, ptres); });
+  return guardedCall("entsel", [&] { return host::entitySelect(str, entres, ptres); });
 }
 
 int acedGetFileD(const ACHAR* title, const ACHAR* defawlt, const ACHAR* ext, int flags,
                  struct resbuf* result) {
-  return guarded("getfiled", [&] { return host::fileDialog(title, defawlt, ext, flags, result); });
+  return guardedCall("getfiled", [&] { return host::fileDialog(title, defawlt, ext, flags, result); });
 }
 
 int acedUsrBrk(void) {

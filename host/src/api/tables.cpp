@@ -3,6 +3,7 @@
 #include <exception>
 #include <strings.h>
 
+#include "api/guarded_call.h"
 #include "acedads.h"
 #include "core/host_errors.h"
 #include "core/session.h"
@@ -41,22 +42,15 @@ resbuf* layerRecord(const db::Database& db, uint32_t index) {
   return list.release();
 }
 
-template <typename Fn>
-resbuf* guarded(Fn&& fn) {
-  try {
-    return fn();
-  } catch (...) {
-    session().setErrno(host::kErrOutOfMemory);
-  }
-  return nullptr;
-}
 
 }  // namespace
+
+using host::guardedCall;
 
 extern "C" {
 
 resbuf* acdbTblNext(const ACHAR* tblname, int rewind) {
-  return guarded([&]() -> resbuf* {
+  return guardedCall(__func__, [&]() -> resbuf* {
     db::Database* db = layerTableOf(tblname);
     if (!db) return nullptr;
     if (rewind) db->layerCursor = 0;
@@ -66,7 +60,7 @@ resbuf* acdbTblNext(const ACHAR* tblname, int rewind) {
 }
 
 resbuf* acdbTblSearch(const ACHAR* tblname, const ACHAR* sym, int setnext) {
-  return guarded([&]() -> resbuf* {
+  return guardedCall(__func__, [&]() -> resbuf* {
     db::Database* db = layerTableOf(tblname);
     if (!db || !sym) return nullptr;
     const int index = db->layers.find(sym);

@@ -3,6 +3,7 @@
 #include <exception>
 #include <string>
 
+#include "api/guarded_call.h"
 #include "acedads.h"
 #include "core/host_errors.h"
 #include "core/session.h"
@@ -13,18 +14,6 @@ namespace host {
 
 namespace {
 
-// Runs a selection-set call so that nothing thrown reaches the caller.
-template <typename Fn>
-int guarded(const char* what, Fn fn) {
-  try {
-    return fn();
-  } catch (const std::exception& e) {
-    session().print(std::string(what) + ": " + e.what() + "\n");
-  } catch (...) {
-    session().print(std::string(what) + ": erreur interne\n");
-  }
-  return RTERROR;
-}
 
 int fail(int err) {
   session().setErrno(err);
@@ -49,13 +38,13 @@ EntName toName(const int64_t* n) { return {n[0], n[1]}; }
 }  // namespace host
 
 using host::fail;
-using host::guarded;
+using host::guardedCall;
 using host::session;
 
 extern "C" {
 
 int acedSSLength(const ads_name ss, int32_t* len) {
-  return guarded("sslength", [&] {
+  return guardedCall("sslength", [&] {
     const host::SelectionSet* set = session().selectionSets().find(ss);
     if (!set || !len) return fail(host::kErrInvalidName);
     *len = static_cast<int32_t>(set->size());
@@ -64,7 +53,7 @@ int acedSSLength(const ads_name ss, int32_t* len) {
 }
 
 int acedSSName(const ads_name ss, int32_t i, ads_name entres) {
-  return guarded("ssname", [&] {
+  return guardedCall("ssname", [&] {
     const host::SelectionSet* set = session().selectionSets().find(ss);
     if (!set || !entres) return fail(host::kErrInvalidName);
     if (i < 0 || static_cast<size_t>(i) >= set->size()) return RTERROR;
@@ -75,7 +64,7 @@ int acedSSName(const ads_name ss, int32_t i, ads_name entres) {
 }
 
 int acedSSAdd(const ads_name ename, const ads_name sname, ads_name result) {
-  return guarded("ssadd", [&] {
+  return guardedCall("ssadd", [&] {
     if (!result) return fail(host::kErrNullPointer);
     host::SelectionSets& sets = session().selectionSets();
     if (ename) {
@@ -101,7 +90,7 @@ int acedSSAdd(const ads_name ename, const ads_name sname, ads_name result) {
 }
 
 int acedSSDel(const ads_name ename, const ads_name ss) {
-  return guarded("ssdel", [&] {
+  return guardedCall("ssdel", [&] {
     host::SelectionSet* set = session().selectionSets().find(ss);
     if (!set || !ename) return fail(host::kErrInvalidName);
     return set->remove(host::toName(ename)) ? RTNORM : RTERROR;
@@ -109,7 +98,7 @@ int acedSSDel(const ads_name ename, const ads_name ss) {
 }
 
 int acedSSMemb(const ads_name ename, const ads_name ss) {
-  return guarded("ssmemb", [&] {
+  return guardedCall("ssmemb", [&] {
     const host::SelectionSet* set = session().selectionSets().find(ss);
     if (!set || !ename) return fail(host::kErrInvalidName);
     return set->contains(host::toName(ename)) ? RTNORM : RTERROR;
@@ -117,7 +106,7 @@ int acedSSMemb(const ads_name ename, const ads_name ss) {
 }
 
 int acedSSFree(const ads_name sname) {
-  return guarded("ssfree", [&] {
+  return guardedCall("ssfree", [&] {
     return session().selectionSets().release(sname) ? RTNORM : fail(host::kErrInvalidName);
   });
 }
