@@ -5,24 +5,11 @@
 #include <streambuf>
 #include <string>
 
+#include "capture_erreurs.h"
 #include "framework/error_stream.h"
 #include "road/jetons_projet.h"
 #include "road/objet_es.h"
 #include "road/registre_objets.h"
-
-class CaptureErreurs {
- public:
-  CaptureErreurs() : ancien_(framework::fluxErreur().rdbuf(texte_.rdbuf())) {}
-  ~CaptureErreurs() { framework::fluxErreur().rdbuf(ancien_); }
-  CaptureErreurs(const CaptureErreurs&) = delete;
-  CaptureErreurs& operator=(const CaptureErreurs&) = delete;
-
-  std::string texte() const { return texte_.str(); }
-
- private:
-  std::ostringstream texte_;
-  std::streambuf* ancien_;
-};
 
 // The nine kinds registered once, their "ID = <...>" lines kept off the output.
 inline void enregistreTypes() {

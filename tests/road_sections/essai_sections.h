@@ -5,23 +5,10 @@
 #include <streambuf>
 #include <string>
 
+#include "capture_erreurs.h"
 #include "framework/error_stream.h"
 #include "road/jetons_projet.h"
 #include "road/objet_es.h"
-
-class CaptureErreurs {
- public:
-  CaptureErreurs() : ancien_(framework::fluxErreur().rdbuf(texte_.rdbuf())) {}
-  ~CaptureErreurs() { framework::fluxErreur().rdbuf(ancien_); }
-  CaptureErreurs(const CaptureErreurs&) = delete;
-  CaptureErreurs& operator=(const CaptureErreurs&) = delete;
-
-  std::string texte() const { return texte_.str(); }
-
- private:
-  std::ostringstream texte_;
-  std::streambuf* ancien_;
-};
 
 // What reading `texte` left: the record's result, the lookahead word and what
 // the stream still holds.

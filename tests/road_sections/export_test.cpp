@@ -1,5 +1,7 @@
 // The export of cross-sections: POINT entities on the "tv_" layers of the
 // host's drawing and the ".info" lines appended in the current directory.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -30,7 +32,8 @@ class Export : public ::testing::Test {
     host::session().setOutput([this](std::string_view t) { ligne_.append(t); });
     framework::changeCalqueSortie("AVANT");
     ancien_ = fs::current_path();
-    const fs::path dossier = fs::path(TEST_WORK_DIR) / "export";
+    // One folder per process: ctest runs the tests of this file side by side.
+    const fs::path dossier = fs::path(TEST_WORK_DIR) / ("export-" + std::to_string(getpid()));
     fs::remove_all(dossier);
     fs::create_directories(dossier);
     fs::current_path(dossier);
