@@ -1,4 +1,4 @@
-// Import of the 3D layers of a specification file (".cch"): the layer lines
+// Import of the 3D layers of a requirements file (".cch", cahier des charges): the layer lines
 // are those between its third and fourth separators (lines starting with
 // "/", a run of them counting as one).
 #pragma once
