@@ -2,6 +2,9 @@
 #include "framework/fonction_arx.h"
 #include "framework/information_produit.h"
 #include "framework/point_entree.h"
+#include "road/api_ecriture.h"
+#include "road/api_lecture.h"
+#include "road/calques_gel.h"
 #include "road/commandes_terrain.h"
 #include "talvex/reacteur_editeur.h"
 
@@ -15,6 +18,36 @@ resbuf* initialisation(int32_t) {
 }
 
 FONCTION_ARX evenementChargement(framework::kDessinCharge, initialisation, "Initialisation de TALVEX");
+// Road API: the file-format test, then the writing functions.
+FONCTION_ARX testes("testes", road::testeES, "test es", -1, 1);
+FONCTION_ARX ecriInfo0("ecri_info_0", road::CreationAxe, "Creation de l'axe", -1, 1);
+FONCTION_ARX ecriInfo1("ecri_info_1", road::EcritureTabulation, "Ecriture tabulation", -1, 1);
+FONCTION_ARX ecriInfo2("ecri_info_2", road::ModifTabulation, "Modif tabulation", -1, 1);
+FONCTION_ARX ecriInfo3("ecri_info_3", road::CreationAxePL, "Creation axe PL", -1, 1);
+FONCTION_ARX ecriInfo4("ecri_info_4", road::CreationAxe3D, "Creation axe 3D", -1, 1);
+FONCTION_ARX ecriInfo5("ecri_info_5", road::EcritureES, "Ecriture es", -1, 1);
+FONCTION_ARX ecriInfo9("ecri_info_9", road::EcritureSC, "Ecriture sc", -1, 1);
+FONCTION_ARX ecriInfo8("ecri_info_8", road::ModifPT, "Modif pt", -1, 1);
+FONCTION_ARX modifNmap("modif_nmap", road::ModifNomAxePlan, "Modif nom axe plan", -1, 1);
+FONCTION_ARX modifNmal("modif_nmal", road::ModifNomAxeLong, "Modif nom axe long", -1, 1);
+FONCTION_ARX modifPremprof("modif_premprof", road::ModifNumProf, "Modif num prof", -1, 1);
+FONCTION_ARX modifAbscd("modif_abscd", road::ModifAbsDebut, "Modif Abs Num", -1, 1);
+FONCTION_ARX suppAxep("supp_axep", road::SupprAxePlan, "Suppr Axe Plan", -1, 1);
+FONCTION_ARX suppAxel("supp_axel", road::SupprAxeLong, "Suppr Axe Long", -1, 1);
+FONCTION_ARX effaceAxs("efface_axs", road::SupprFichAxs, "Suppr Fich Axs", -1, 1);
+FONCTION_ARX copieAxs("copie_axs", road::CopieAxs, "Copie Axs", -1, 1);
+FONCTION_ARX renomeAxs("renome_axs", road::RenommeAxs, "Renomme Axs", -1, 1);
+// Road API: reading functions.
+FONCTION_ARX lecInfo0("lec_info_0", road::selectionAxe, "Selection axe", -1, 1);
+FONCTION_ARX lecInfo1("lec_info_1", road::lectureProfLPT, "Lecture prof lpt", -1, 1);
+FONCTION_ARX lecInfo2("lec_info_2", road::handlePT2PosPT, "Handle pt 2 pos pt", -1, 1);
+FONCTION_ARX lecInfo3("lec_info_3", road::selectionAxeLong, "Selection axe long", -1, 1);
+FONCTION_ARX lecInfo9("lec_info_9", road::lectureLPTCons, "Lecture lpt cons", -1, 1);
+// The 3D tools' entries come here, before the point export.
+FONCTION_ARX talvexexppt("talvexexppt", road::exportPt19, "Export pt", -1, 1);
+// Layer freeze and thaw.
+FONCTION_ARX geleTout("gele_tout", road::geleTout, "Gele tous les plans sauf 0, talvex, c3d_symb et le courant", -1, 0);
+FONCTION_ARX libereTout("libere_tout", road::libereTout, "Libere les calques sauf *_ap, *_ta, *_za, *_al, courant, nomaxe", -1, 0);
 // Terrain settings.
 FONCTION_ARX ihmzlimite("ihmzlimite", road::ihmzlimite, "Affiche les Z min et max enregistrés", -1, 0);
 FONCTION_ARX ihmcc("ihmcc", road::ihmcc, "Gestion des calques 3D", -1, 0);

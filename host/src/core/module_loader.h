@@ -57,6 +57,29 @@ class ModuleLoader {
   int currentFunCode() const { return funCode_; }
   void setResult(resbuf* result);  // takes ownership
 
+  // Makes `args` the current arguments (and `funCode` the running function)
+  // for its lifetime, so that code can be run as if the LISP interpreter had
+  // called it; restores what was current before.
+  class ScopedArgs {
+   public:
+    ScopedArgs(ModuleLoader& loader, const resbuf* args, int funCode = -1)
+        : loader_(loader), savedArgs_(loader.args_), savedCode_(loader.funCode_) {
+      loader_.args_ = args;
+      loader_.funCode_ = funCode;
+    }
+    ~ScopedArgs() {
+      loader_.args_ = savedArgs_;
+      loader_.funCode_ = savedCode_;
+    }
+    ScopedArgs(const ScopedArgs&) = delete;
+    ScopedArgs& operator=(const ScopedArgs&) = delete;
+
+   private:
+    ModuleLoader& loader_;
+    const resbuf* savedArgs_;
+    int savedCode_;
+  };
+
  private:
   AcRx::AppRetCode send(LoadedModule& m, AcRx::AppMsgCode msg);
 

@@ -1,0 +1,124 @@
+#include "road/api_ecriture_listes.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include "acedads.h"
+#include "road/couche_kind.h"
+
+namespace road {
+
+namespace {
+constexpr size_t kLongueurNomMax = 31;
+}
+
+double ARTICLE_LISP::reel(size_t i) const {
+  const resbuf* a = i < atomes_.size() ? atomes_[i] : nullptr;
+  if (!a) return 0;
+  switch (a->restype) {
+    case RTREAL: return a->resval.rreal;
+    case RTSHORT: return a->resval.rint;
+    case RTLONG: return static_cast<double>(a->resval.rlong);
+    default: return 0;
+  }
+}
+
+int32_t ARTICLE_LISP::entier(size_t i) const {
+  const resbuf* a = i < atomes_.size() ? atomes_[i] : nullptr;
+  if (!a) return 0;
+  switch (a->restype) {
+    case RTSHORT: return a->resval.rint;
+    case RTLONG: return static_cast<int32_t>(a->resval.rlong);
+    case RTREAL: {
+      const double v = a->resval.rreal;
+      if (std::isnan(v)) return 0;
+      return static_cast<int32_t>(std::clamp(v, double{INT32_MIN}, double{INT32_MAX}));
+    }
+    default: return 0;
+  }
+}
+
+std::optional<std::string> ARTICLE_LISP::texte(size_t i) const {
+  const resbuf* a = i < atomes_.size() ? atomes_[i] : nullptr;
+  if (!a || a->restype != RTSTR || !a->resval.rstring) return std::nullopt;
+  return std::string(a->resval.rstring);
+}
+
+std::vector<ARTICLE_LISP> articlesListe(const resbuf* liste) {
+  std::vector<ARTICLE_LISP> resultat;
+  if (!liste || liste->restype != RTLB) return resultat;
+  const resbuf* rb = liste->rbnext;
+  while (rb && rb->restype == RTLB) {
+    ARTICLE_LISP article;
+    int profondeur = 1;
+    // A nested list inside an item is one position (read as 0).
+    for (rb = rb->rbnext; rb && profondeur > 0; rb = rb->rbnext) {
+      if (rb->restype == RTLB) {
+        if (profondeur == 1) article.ajoute(rb);
+        ++profondeur;
+      } else if (rb->restype == RTLE) {
+        --profondeur;
+      } else if (profondeur == 1 && rb->restype != RTDOTE) {
+        article.ajoute(rb);
+      }
+    }
+    resultat.push_back(std::move(article));
+  }
+  return resultat;
+}
+
+std::vector<framework::Point3D> points3dListe(const resbuf* liste) {
+  std::vector<framework::Point3D> resultat;
+  if (!liste || liste->restype != RTLB) return resultat;
+  for (const resbuf* rb = liste->rbnext; rb && rb->restype == RT3DPOINT; rb = rb->rbnext)
+    resultat.push_back({rb->resval.rpoint[0], rb->resval.rpoint[1], rb->resval.rpoint[2]});
+  return resultat;
+}
+
+std::vector<ELEMENT_PLAN> elementsPlanDe(const resbuf* liste) {
+  std::vector<ELEMENT_PLAN> resultat;
+  for (const auto& a : articlesListe(liste))
+    resultat.push_back({a.texte(0).value_or(""), a.reel(1), a.entier(2), a.reel(3)});
+  return resultat;
+}
+
+std::vector<SOMMET_LONG> sommetsLongDe(const resbuf* liste) {
+  std::vector<SOMMET_LONG> resultat;
+  for (const auto& a : articlesListe(liste))
+    resultat.push_back({a.texte(0).value_or(""), a.reel(1), a.reel(2), a.entier(3), a.reel(4)});
+  return resultat;
+}
+
+std::vector<POINT_AXE3D> pointsAxe3dDe(const resbuf* liste) {
+  std::vector<POINT_AXE3D> resultat;
+  for (const auto& a : articlesListe(liste)) {
+    POINT_AXE3D p;
+    p.abscisse = a.reel(0);
+    p.valeur = a.reel(1);
+    for (size_t k = 0; k < 3; ++k)
+      p.points[k] = {a.reel(2 + 3 * k), a.reel(3 + 3 * k), a.reel(4 + 3 * k)};
+    resultat.push_back(p);
+  }
+  return resultat;
+}
+
+COUCHE coucheDe(int code, const resbuf* liste) {
+  COUCHE couche(code);
+  const COUCHE_KIND* kind = coucheKind(code);
+  if (kind && kind->pointsNommes) {
+    for (const auto& a : articlesListe(liste))
+      couche.ajoute({a.reel(1), a.reel(2), a.reel(3), a.texte(0).value_or("nil")});
+  } else {
+    for (const auto& p : points3dListe(liste)) couche.ajoute({p[0], p[1], p[2], {}});
+  }
+  return couche;
+}
+
+bool nomAcceptable(const std::string& nom) {
+  if (nom.empty() || nom.size() > kLongueurNomMax) return false;
+  return std::none_of(nom.begin(), nom.end(),
+                      [](unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
+}
+
+}  // namespace road

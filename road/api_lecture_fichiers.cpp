@@ -1,0 +1,60 @@
+// "talvexexppt" and "testes": the functions that write files from a project
+// without saving it.
+#include "framework/error_stream.h"
+#include "road/api_lecture.h"
+#include "road/api_lecture_commun.h"
+#include "road/axe_en_plan.h"
+#include "road/export_profils.h"
+#include "road/profils_en_travers.h"
+#include "road/projet_talvex.h"
+
+namespace road {
+
+using namespace lecture;
+
+resbuf* exportPt19(int32_t) {
+  auto projet = ouvreProjet();
+  const Arguments args;
+  std::string nom;
+  auto& flux = framework::fluxErreur();
+  if (args.nombre() != 1 || !args.texte(0, nom) || !nomValide(nom)) {
+    flux << "ExportPt19: parametres incorrects" << std::endl;
+    return nullptr;
+  }
+  const AXE_EN_PLAN* axe = projet->trouveAxe(nom);
+  if (!axe) {
+    flux << "ExportPt19: Axe non trouve" << std::endl;
+    return nullptr;
+  }
+  if (!axe->profils() || axe->profils()->nombre() == 0) {
+    flux << "ExportPt19: Pas de profil en travers" << std::endl;
+    return nullptr;
+  }
+  if (!axe->construction()) {
+    flux << "ExportPt19: Pas de const-profil" << std::endl;
+    return nullptr;
+  }
+  exporteProfils(*axe->profils(), axe->construction());
+  return nullptr;
+}
+
+// Reader, writer and copy checked by hand: the file as read, then its
+// duplicate, written beside it for comparison.
+resbuf* testeES(int32_t) {
+  const Arguments args;
+  if (args.nombre() == 0) return nullptr;
+  std::string fichier;
+  if (!args.texte(0, fichier) || fichier.empty()) {
+    framework::fluxErreur() << "TestES: parametres incorrects" << std::endl;
+    return nullptr;
+  }
+  // Quiet: publishing would sort the terrain layers, and the ".bis" file
+  // would no longer show what the reader took from the file.
+  PROJETTALVEX projet(1);
+  if (!projet.charge(fichier)) return nullptr;
+  projet.sauve(fichier + ".bis");
+  projet.duplique()->sauve(fichier + ".cln");
+  return nullptr;
+}
+
+}  // namespace road
