@@ -57,6 +57,50 @@
 (princ (strcat "Points au-dessus de 101 m : " (itoa hauts) "\n"))
 (princ "=== Fin du rapport ===\n")
 
+;; ---- A road project kept beside the drawing (demo_route.axs) ----
+(if (boundp 'ecri_info_0)
+  (progn
+    (princ "\n=== Projet routier RN7 ===\n")
+    (setq CHEMINOM "demo_route")
+    (efface_axs)
+    ;; The alignment in plan: a straight and a curve.
+    (setq NMAXE-P "RN7" PLAN-CONS "AXE_RN7" ABSCD 0.0 ABSCF 100.0 PREMPROF 1 NB-EAXP 2
+          PBG-ZE '(0.0 0.0 0.0) PHD-ZE '(100.0 30.0 0.0) VIT-REF "80"
+          LAXE-P '(("DROITE" 0.0 1 60.0) ("ARC" 60.0 2 40.0)))
+    (ecri_info_0)
+    ;; Three stations: each gets a cross-section and a construction entry.
+    (setq NB-PTAB 3 NB-PT 3 PAS-NPRO 1
+          LTABUL '((0.0 5.0 100.0 0.0 1 0.0 0.0) (50.0 10.0 101.0 50.0 1 0.0 0.0)
+                   (100.0 30.0 102.0 100.0 1 0.0 0.0)))
+    (ecri_info_1 "RN7")
+    ;; A vertical profile and the pavement thicknesses.
+    (setq NB-AXL 1 NMAXE-L "PL1" ABSCL 0.0 SMAXL 100.0
+          LAXE-L '(("S1" 0.0 100.0 1 0.0) ("S2" 100.0 102.0 1 0.0)))
+    (ecri_info_3 "RN7" nil)
+    (setq EPG-RL 0.06 EPD-RL 0.06 EPG-BA 0.2 EPD-BA 0.2 EPG-FD 0.3 EPD-FD 0.3)
+    (ecri_info_5 "RN7")
+    ;; The ground and the project surface of each cross-section.
+    (foreach a '(0.0 50.0 100.0)
+      (setq ABSIPRO a HANDPRO "nil" EP-DECAP 0.2 PM-DECAP 0.0
+            LPT-TN (list (list "G" -10.0 0.0 (+ 99.5 (/ a 50.0))) (list "A" 0.0 0.0 (+ 100.0 (/ a 50.0)))
+                         (list "D" 10.0 0.0 (+ 99.8 (/ a 50.0))))
+            LPT-PJ (list (list "BG" -3.5 0.0 (+ 100.4 (/ a 50.0))) (list "BD" 3.5 0.0 (+ 100.4 (/ a 50.0))))
+            LPT-RL (list (list -3.5 0.0 (+ 100.4 (/ a 50.0))) (list 3.5 0.0 (+ 100.4 (/ a 50.0)))))
+      (ecri_info_8 "RN7" nil))
+    ;; Read it back from the file, as the road programs do.
+    (lec_info_0 "RN7" nil)
+    (princ (strcat "Axe RN7 : abscisses " (rtos ABSCD 2 1) " à " (rtos ABSCF 2 1)
+                   ", profils " (itoa PREMPROF) " à " (itoa FINPROF)
+                   ", profil en long actif " PLONG-AC "\n"))
+    (princ "Éléments en plan : ") (prin1 LAXE-P) (terpri)
+    (princ "Tabulation : ") (princ (length LTABUL)) (princ " stations\n")
+    (princ "Épaisseurs gauche (roulement, base, fondation, forme) : ")
+    (prin1 (list EPG-RL EPG-BA EPG-FD EPG-FR)) (terpri)
+    ;; The cross-sections dropped into the drawing as points on "tv_" layers.
+    (talvexexppt "RN7")
+    (setq tv (ssget "X" '((8 . "tv_*"))))
+    (princ (strcat "Points exportés sur les calques tv_ : " (itoa (if tv (sslength tv) 0)) "\n"))))
+
 ;; The loaded modules answer their help command: the function list goes to
 ;; lstfonction.txt and the product information dialog opens; the scripted
 ;; user closes it with its OK button.
