@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/point_3d.h"
+#include "road/articles_lisp.h"
 #include "road/axes_en_long.h"
 #include "road/construction_profil.h"
 #include "road/couche.h"
@@ -18,21 +19,6 @@ struct resbuf;
 
 namespace road {
 
-// One sub-list item; a missing or non-numeric position reads as 0, a
-// non-string as no text.
-class ARTICLE_LISP {
- public:
-  void ajoute(const resbuf* atome) { atomes_.push_back(atome); }
-  double reel(size_t i) const;
-  int32_t entier(size_t i) const;
-  std::optional<std::string> texte(size_t i) const;
-
- private:
-  std::vector<const resbuf*> atomes_;
-};
-
-// The sub-list items of a list value (RTLB ... RTLE), up to the first atom.
-std::vector<ARTICLE_LISP> articlesListe(const resbuf* liste);
 // The 3D points of a list value, up to the first item that is not one.
 std::vector<framework::Point3D> points3dListe(const resbuf* liste);
 

@@ -11,6 +11,7 @@
 #include "framework/error_stream.h"
 #include "framework/liste_resbuf.h"
 #include "framework/valeurs_lisp.h"
+#include "road/articles_lisp.h"
 #include "road/axe_en_plan.h"
 #include "road/construction_profil.h"
 #include "road/points_axe3d.h"
@@ -19,72 +20,6 @@
 
 namespace road {
 namespace {
-
-// The atoms of one sub-list item of a LISP list, taken by position; a
-// missing or non-numeric position reads as 0, a non-string as no text.
-class ArticleListe {
- public:
-  void ajoute(const resbuf* atome) { atomes_.push_back(atome); }
-
-  double reel(size_t i) const {
-    const resbuf* a = i < atomes_.size() ? atomes_[i] : nullptr;
-    if (!a) return 0;
-    switch (a->restype) {
-      case RTREAL: return a->resval.rreal;
-      case RTSHORT: return a->resval.rint;
-      case RTLONG: return static_cast<double>(a->resval.rlong);
-      default: return 0;
-    }
-  }
-
-  int32_t entier(size_t i) const {
-    const resbuf* a = i < atomes_.size() ? atomes_[i] : nullptr;
-    if (!a) return 0;
-    switch (a->restype) {
-      case RTSHORT: return a->resval.rint;
-      case RTLONG: return static_cast<int32_t>(a->resval.rlong);
-      case RTREAL: {
-        const double v = a->resval.rreal;
-        if (std::isnan(v)) return 0;
-        return static_cast<int32_t>(std::clamp(v, double{INT32_MIN}, double{INT32_MAX}));
-      }
-      default: return 0;
-    }
-  }
-
-  std::optional<std::string> texte(size_t i) const {
-    const resbuf* a = i < atomes_.size() ? atomes_[i] : nullptr;
-    if (!a || a->restype != RTSTR || !a->resval.rstring) return std::nullopt;
-    return std::string(a->resval.rstring);
-  }
-
- private:
-  std::vector<const resbuf*> atomes_;
-};
-
-// The sub-list items of a list value, up to the first item that is not one.
-// Nested lists inside an item count as one position each (read as 0).
-std::vector<ArticleListe> articles(const resbuf* liste) {
-  std::vector<ArticleListe> resultat;
-  if (!liste || liste->restype != RTLB) return resultat;
-  const resbuf* rb = liste->rbnext;
-  while (rb && rb->restype == RTLB) {
-    ArticleListe article;
-    int profondeur = 1;
-    for (rb = rb->rbnext; rb && profondeur > 0; rb = rb->rbnext) {
-      if (rb->restype == RTLB) {
-        if (profondeur == 1) article.ajoute(rb);
-        ++profondeur;
-      } else if (rb->restype == RTLE || rb->restype == RTDOTE) {
-        --profondeur;
-      } else if (profondeur == 1) {
-        article.ajoute(rb);
-      }
-    }
-    resultat.push_back(std::move(article));
-  }
-  return resultat;
-}
 
 // The abscissas of the stations that carry a cross-section, sorted.
 std::vector<double> abscissesAvecProfil(const TABLE_TABULATION* table) {
@@ -133,7 +68,7 @@ std::unique_ptr<TABLE_TABULATION> remplaceTabulation(AXE_EN_PLAN& axe, const res
     precedente.reset(static_cast<TABLE_TABULATION*>(axe.retireEnfant(ancienne).release()));
   }
   auto table = std::make_unique<TABLE_TABULATION>();
-  for (const auto& a : articles(ltabul)) {
+  for (const auto& a : articlesListe(ltabul)) {
     POINT_TABULATION p;
     p.x = a.reel(0);
     p.y = a.reel(1);
@@ -181,7 +116,7 @@ void synchroniseTabulation(AXE_EN_PLAN& axe, const TABLE_TABULATION* precedente)
 void rechargeConstruction(AXE_EN_PLAN& axe, const resbuf* lptCons) {
   CONSTRUCTION_PROFIL& construction = *axe.construction(true);
   construction.vide();
-  for (const auto& a : articles(lptCons)) {
+  for (const auto& a : articlesListe(lptCons)) {
     PROFILCONS entree;
     entree.abscisse = a.reel(0);
     for (size_t i = 0; i < entree.entiers.size(); ++i) entree.entiers[i] = a.entier(1 + i);
