@@ -4,6 +4,7 @@
 
 #include "../select/drawing_fixture.h"
 #include "commands/command_processor.h"
+#include "recorder.h"
 #include "db/database.h"
 
 using testing_support::DrawingTest;
@@ -11,20 +12,6 @@ using testing_support::RbList;
 
 namespace {
 
-// Every editor notification, in order, as "event:argument".
-class Recorder : public AcEditorReactor {
- public:
-  void commandWillStart(const ACHAR* c) override { events.push_back(std::string("start:") + c); }
-  void commandEnded(const ACHAR* c) override { events.push_back(std::string("end:") + c); }
-  void commandCancelled(const ACHAR* c) override { events.push_back(std::string("cancel:") + c); }
-  void beginSave(AcDbDatabase*, const ACHAR* n) override {
-    events.push_back(std::string("save:") + n);
-  }
-  void saveComplete(AcDbDatabase*, const ACHAR* n) override {
-    events.push_back(std::string("saved:") + n);
-  }
-  std::vector<std::string> events;
-};
 
 std::array<double, 3> pt(double x, double y, double z = 0) { return {x, y, z}; }
 

@@ -4,6 +4,7 @@
 
 #include "../select/drawing_fixture.h"
 #include "commands/command_processor.h"
+#include "recorder.h"
 #include "dxf/dxf.h"
 #include "run_cadhost.h"
 
@@ -11,19 +12,6 @@ using testing_support::DrawingTest;
 
 namespace {
 
-class Recorder : public AcEditorReactor {
- public:
-  void commandWillStart(const ACHAR* c) override { events.push_back(std::string("start:") + c); }
-  void commandEnded(const ACHAR* c) override { events.push_back(std::string("end:") + c); }
-  void commandCancelled(const ACHAR* c) override { events.push_back(std::string("cancel:") + c); }
-  void beginSave(AcDbDatabase*, const ACHAR* n) override {
-    events.push_back(std::string("save:") + n);
-  }
-  void saveComplete(AcDbDatabase*, const ACHAR* n) override {
-    events.push_back(std::string("saved:") + n);
-  }
-  std::vector<std::string> events;
-};
 
 }  // namespace
 

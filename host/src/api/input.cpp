@@ -125,6 +125,23 @@ bool nullRefused(const InitGet& o) {
   return true;
 }
 
+// What every point, number and distance request does first: Escape cancels,
+// Enter gives RTNONE (or asks again under bit 1), a keyword of initget is
+// taken as one. kOwnAnswer: the request looks at the answer itself.
+constexpr int kOwnAnswer = 0;
+constexpr int kAskAgain = 1;
+
+int commonAnswer(const Answer& a, const InitGet& o) {
+  if (a.kind == Answer::Cancel || a.kind == Answer::Break) return RTCAN;
+  if (a.kind == Answer::Enter) return nullRefused(o) ? kAskAgain : RTNONE;
+  std::string k;
+  if (a.kind == Answer::Text && o.keywords.match(a.text)) {
+    asKeyword(a, o, k);
+    return keywordResult(k);
+  }
+  return kOwnAnswer;
+}
+
 std::string promptOf(const char* p, const char* fallback = "") { return p ? p : fallback; }
 
 bool copyOut(const std::string& s, char* out, size_t len) {
@@ -142,16 +159,9 @@ int getPointLike(const double* base, const char* prompt, double* result, bool co
   if (!result || (corner && !base)) return RTERROR;
   while (true) {
     const Answer a = askUser(promptOf(prompt));
-    if (a.kind == Answer::Cancel || a.kind == Answer::Break) return RTCAN;
-    if (a.kind == Answer::Enter) {
-      if (nullRefused(o)) continue;
-      return RTNONE;
-    }
+    if (const int s = commonAnswer(a, o); s == kAskAgain) continue;
+    else if (s != kOwnAnswer) return s;
     std::string k;
-    if (a.kind == Answer::Text && o.keywords.match(a.text)) {
-      asKeyword(a, o, k);
-      return keywordResult(k);
-    }
     double p[3];
     if (asPoint(a, base, p)) {
       for (int i = 0; i < 3; ++i) result[i] = p[i];
@@ -169,16 +179,9 @@ int getNumber(const char* prompt, double* result, bool integer) {
   if (!result) return RTERROR;
   while (true) {
     const Answer a = askUser(promptOf(prompt));
-    if (a.kind == Answer::Cancel || a.kind == Answer::Break) return RTCAN;
-    if (a.kind == Answer::Enter) {
-      if (nullRefused(o)) continue;
-      return RTNONE;
-    }
+    if (const int s = commonAnswer(a, o); s == kAskAgain) continue;
+    else if (s != kOwnAnswer) return s;
     std::string k;
-    if (a.kind == Answer::Text && o.keywords.match(a.text)) {
-      asKeyword(a, o, k);
-      return keywordResult(k);
-    }
     double v;
     if (asNumber(a, v)) {
       if (integer && (v != std::floor(v) || v < -32768 || v > 32767)) {
@@ -202,16 +205,9 @@ int getDistance(const double* base, const char* prompt, double* result) {
   if (!result) return RTERROR;
   while (true) {
     const Answer a = askUser(promptOf(prompt));
-    if (a.kind == Answer::Cancel || a.kind == Answer::Break) return RTCAN;
-    if (a.kind == Answer::Enter) {
-      if (nullRefused(o)) continue;
-      return RTNONE;
-    }
+    if (const int s = commonAnswer(a, o); s == kAskAgain) continue;
+    else if (s != kOwnAnswer) return s;
     std::string k;
-    if (a.kind == Answer::Text && o.keywords.match(a.text)) {
-      asKeyword(a, o, k);
-      return keywordResult(k);
-    }
     double v;
     if (asNumber(a, v)) {
       if (!valueAllowed(v, o)) continue;
