@@ -1,6 +1,8 @@
 // Any bytes as a road project file: the reader must load what it can, report
-// the rest and never crash or loop; what it loaded must write out.
+// the rest and never crash or loop; what it loaded must write out; and what
+// it read whole must write a file that reads whole again, to the same bytes.
 #include <cstdint>
+#include <cstdlib>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -45,5 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   projet.lis(entree);
   std::ostringstream sortie;
   projet.ecrit(sortie);
+  if (!projet.lectureComplete()) return 0;
+
+  std::istringstream relu(sortie.str());
+  road::PROJETTALVEX encore(1);
+  encore.lis(relu);
+  std::ostringstream reecrit;
+  encore.ecrit(reecrit);
+  if (!encore.lectureComplete() || reecrit.str() != sortie.str()) std::abort();
   return 0;
 }

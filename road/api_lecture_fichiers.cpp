@@ -5,6 +5,7 @@
 #include "road/api_lecture_commun.h"
 #include "road/axe_en_plan.h"
 #include "road/export_profils.h"
+#include "road/noms_api.h"
 #include "road/profils_en_travers.h"
 #include "road/projet_talvex.h"
 
@@ -17,7 +18,7 @@ resbuf* exportPt19(int32_t) {
   const Arguments args;
   std::string nom;
   auto& flux = framework::fluxErreur();
-  if (args.nombre() != 1 || !args.texte(0, nom) || !nomValide(nom)) {
+  if (args.nombre() != 1 || !args.texte(0, nom) || !nomAcceptable(nom)) {
     flux << "ExportPt19: parametres incorrects" << std::endl;
     return nullptr;
   }
@@ -48,9 +49,9 @@ resbuf* testeES(int32_t) {
     framework::fluxErreur() << "TestES: parametres incorrects" << std::endl;
     return nullptr;
   }
-  // Quiet: publishing would sort the terrain layers, and the ".bis" file
-  // would no longer show what the reader took from the file.
-  PROJETTALVEX projet(1);
+  // Published as every road function publishes after a load: the ".bis"
+  // file shows the 3D layers in the order publication leaves them.
+  PROJETTALVEX projet(0);
   if (!projet.charge(fichier)) return nullptr;
   projet.sauve(fichier + ".bis");
   projet.duplique()->sauve(fichier + ".cln");

@@ -15,6 +15,7 @@
 #include "road/jetons_projet.h"
 #include "road/points_axe3d.h"
 #include "road/profils_en_travers.h"
+#include "road/rapport_lecture.h"
 #include "road/registre_objets.h"
 #include "road/tabulation.h"
 #include "road/tags.h"
@@ -24,10 +25,7 @@ namespace {
 
 int32_t compte(size_t n) { return n > INT32_MAX ? INT32_MAX : static_cast<int32_t>(n); }
 
-bool chiffreSuivant(std::istream& entree) {
-  const int c = regardeSuivant(entree);
-  return c >= '0' && c <= '9';
-}
+bool chiffreSuivant(std::istream& entree) { return chiffre(regardeSuivant(entree)); }
 
 bool lisPoint(std::istream& entree, framework::Point3D& p) {
   return lisReel(entree, p[0]) && lisReel(entree, p[1]) && lisReel(entree, p[2]);
@@ -133,6 +131,12 @@ bool AXE_EN_PLAN::ES(std::istream& entree, OBJET_ES*, std::string& anticipe) {
     }
   }
   if (auto n = entierSuivant()) nombrePointsAxe3dLu = *n;
+  // A header cut short or holding a number out of range fails the stream:
+  // nothing after it can be read.
+  if (!entete || (entree.fail() && !entree.eof())) {
+    erreurLecture("AXE_EN_PLAN::ES : entete de l'axe <" + nom + "> illisible");
+    return false;
+  }
 
   enfants_.clear();
   // Each pass takes a word, from the lookahead or the stream, so it ends.
@@ -146,11 +150,11 @@ bool AXE_EN_PLAN::ES(std::istream& entree, OBJET_ES*, std::string& anticipe) {
     }
     std::unique_ptr<OBJET_ES> enfant = REGISTRE_OBJETS::cree(mot);
     if (!enfant) {
-      framework::fluxErreur() << "AXE_EN_PLAN::ES : objet inconnu <" << mot << ">" << std::endl;
+      erreurLecture("AXE_EN_PLAN::ES : objet inconnu <" + mot + ">");
       break;
     }
     if (!enfant->ES(entree, this, anticipe))
-      framework::fluxErreur() << "AXE_EN_PLAN::ES Erreur de lecture d'un axe" << std::endl;
+      erreurLecture("AXE_EN_PLAN::ES Erreur de lecture d'un axe");
     enfants_.push_back(std::move(enfant));
   }
   return entete;
@@ -284,5 +288,19 @@ void AXE_EN_PLAN::decale(double d) {
 }
 
 std::unique_ptr<OBJET_ES> creeAxeEnPlan() { return std::make_unique<AXE_EN_PLAN>(); }
+
+bool AXE_EN_PLAN::relisible() const {
+  bool finis = reelRelisible(abscisseDebut) && reelRelisible(abscisseFin);
+  for (const framework::Point3D* point : {&basGauche, &hautDroit})
+    for (double coordonnee : *point) finis = finis && reelRelisible(coordonnee);
+  // The header's trailer takes a word that starts with a digit for a count,
+  // and a tag for the first child.
+  const bool actifLu = !profilLongActif ||
+                       (nomRelisible(*profilLongActif) && !chiffre((*profilLongActif)[0]));
+  return finis && actifLu && motRelisible(nom) && motRelisible(planConstruction) &&
+         motRelisible(vitesseReference) &&
+         std::all_of(enfants_.begin(), enfants_.end(),
+                     [](const auto& enfant) { return enfant->relisible(); });
+}
 
 }  // namespace road

@@ -32,6 +32,7 @@ class AXE_EN_PLAN final : public OBJET_ES {
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
   std::unique_ptr<OBJET_ES> duplique() const override;
   bool affecte(const OBJET_ES& autre) override;
+  bool relisible() const override;
 
   // Children. The typed accessors make an empty child at the end of the list
   // when `cree` is set and there is none of that kind.

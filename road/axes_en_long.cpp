@@ -6,16 +6,11 @@
 #include "framework/error_stream.h"
 #include "road/createurs.h"
 #include "road/jetons_projet.h"
+#include "road/rapport_lecture.h"
 #include "road/registre_objets.h"
 #include "road/tags.h"
 
 namespace road {
-namespace {
-
-constexpr char kFinLong[] = "FINLONG";
-
-}  // namespace
-
 bool UN_AXELONG::ecrit(std::ostream& sortie) const {
   sortie << nom << ' ' << valeur1 << ' ' << valeur2;
   for (const SOMMET_LONG& s : sommets)
@@ -43,7 +38,7 @@ bool UN_AXELONG::ES(std::istream& entree) {
     lisReel(entree, s.valeur3);
     sommets.push_back(std::move(s));
   }
-  framework::fluxErreur() << "UN_AXELONG::ES Attend FINLONG" << std::endl;
+  erreurLecture("UN_AXELONG::ES Attend FINLONG");
   return false;
 }
 
@@ -65,7 +60,7 @@ bool AXE_EN_LONG::ES(std::istream& entree, OBJET_ES*, std::string& anticipe) {
     }
     auto profil = std::make_unique<UN_AXELONG>(mot);
     if (!profil->ES(entree))
-      framework::fluxErreur() << "AXE_EN_LONG::ES Erreur de lecture d'un axe" << std::endl;
+      erreurLecture("AXE_EN_LONG::ES Erreur de lecture d'un axe");
     profils_.push_back(std::move(profil));
   }
   return true;
@@ -114,5 +109,18 @@ int32_t AXE_EN_LONG::nombre() const {
 }
 
 std::unique_ptr<OBJET_ES> creeAxesEnLong() { return std::make_unique<AXE_EN_LONG>(); }
+
+bool UN_AXELONG::relisible() const {
+  if (!nomRelisible(nom) || !reelRelisible(valeur1) || !reelRelisible(valeur2)) return false;
+  return std::all_of(sommets.begin(), sommets.end(), [](const SOMMET_LONG& s) {
+    return motRelisible(s.nom) && !memeMot(s.nom, kFinLong) && reelRelisible(s.valeur1) &&
+           reelRelisible(s.valeur2) && reelRelisible(s.valeur3);
+  });
+}
+
+bool AXE_EN_LONG::relisible() const {
+  return std::all_of(profils_.begin(), profils_.end(),
+                     [](const auto& profil) { return profil->relisible(); });
+}
 
 }  // namespace road

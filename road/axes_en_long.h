@@ -33,6 +33,7 @@ class UN_AXELONG {
   // The body after the name; false (after "UN_AXELONG::ES Attend FINLONG")
   // when the stream ends before FINLONG.
   bool ES(std::istream& entree);
+  bool relisible() const;
   void copie(const UN_AXELONG& autre) { *this = autre; }
   void ajouteSommet(SOMMET_LONG sommet) { sommets.push_back(std::move(sommet)); }
 
@@ -49,6 +50,7 @@ class AXE_EN_LONG final : public OBJET_ES {
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
   std::unique_ptr<OBJET_ES> duplique() const override;
   bool affecte(const OBJET_ES& autre) override;
+  bool relisible() const override;
 
   // First profile of that name, letters compared without case.
   UN_AXELONG* trouve(std::string_view nom) const;

@@ -8,6 +8,7 @@
 #include "road/createurs.h"
 #include "road/jetons_projet.h"
 #include "road/profils_en_travers.h"
+#include "road/rapport_lecture.h"
 #include "road/registre_objets.h"
 #include "road/tags.h"
 
@@ -39,7 +40,7 @@ bool CONSTRUCTION_PROFIL::ES(std::istream& entree, OBJET_ES*, std::string&) {
       e.numero.reset();
       lu = false;
     }
-    if (!lu) framework::fluxErreur() << "Erreur de lecture d'un profilcons" << std::endl;
+    if (!lu) erreurLecture("Erreur de lecture d'un profilcons");
     entrees_.push_back(std::move(e));
   }
   return !entree.fail();
@@ -104,5 +105,11 @@ void CONSTRUCTION_PROFIL::renumerote(int premier, int pas) {
 }
 
 std::unique_ptr<OBJET_ES> creeConstructionProfils() { return std::make_unique<CONSTRUCTION_PROFIL>(); }
+
+bool CONSTRUCTION_PROFIL::relisible() const {
+  return std::all_of(entrees_.begin(), entrees_.end(), [](const PROFILCONS& e) {
+    return reelRelisible(e.abscisse) && texteCiteRelisible(e.numero);
+  });
+}
 
 }  // namespace road

@@ -25,6 +25,7 @@ class CONSTRUCTION_PROFIL : public OBJET_ES {
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
   std::unique_ptr<OBJET_ES> duplique() const override;
   bool affecte(const OBJET_ES& autre) override;
+  bool relisible() const override;
 
   const std::vector<PROFILCONS>& entrees() const { return entrees_; }
   size_t nombre() const { return entrees_.size(); }

@@ -10,6 +10,7 @@
 #include "framework/nombres_c.h"
 #include "road/couche_kind.h"
 #include "road/jetons_projet.h"
+#include "road/rapport_lecture.h"
 #include "road/registre_objets.h"
 
 namespace road {
@@ -109,12 +110,12 @@ bool COUCHE::lisCorps(std::istream& entree) {
     }
     lu = lu && lisReel(entree, point.y) && lisReel(entree, point.z);
     if (!lu) {
-      framework::fluxErreur() << "Erreur de lecture des Coord ds COUCHE::ES" << std::endl;
+      erreurLecture("Erreur de lecture des Coord ds COUCHE::ES");
       return false;
     }
     points_.push_back(std::move(point));
   }
-  framework::fluxErreur() << "Fin de fichier inattendu sur COUCHE::ES" << std::endl;
+  erreurLecture("Fin de fichier inattendu sur COUCHE::ES");
   return false;
 }
 
@@ -138,6 +139,15 @@ bool COUCHE::ecrit(std::ostream& sortie) const {
   ligne.push_back('\n');
   sortie.write(ligne.data(), static_cast<std::streamsize>(ligne.size()));
   return sortie.good();
+}
+
+bool COUCHE::relisible() const {
+  const bool nommes = pointsNommes();
+  return std::all_of(points_.begin(), points_.end(), [&](const POINT_COUCHE& p) {
+    // An empty name is written "nil".
+    const bool nomLu = !nommes || p.nom.empty() || (motRelisible(p.nom) && !memeMot(p.nom, motFin()));
+    return nomLu && reelRelisible(p.x) && reelRelisible(p.y) && reelRelisible(p.z);
+  });
 }
 
 }  // namespace road

@@ -33,6 +33,8 @@ class COUCHE {
   bool lisCorps(std::istream& entree);
   // One line: kind name, points, end word. A layer without point writes nothing.
   bool ecrit(std::ostream& sortie) const;
+  // Names no end word, coordinates finite.
+  bool relisible() const;
 
  private:
   int kind_;

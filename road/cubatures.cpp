@@ -1,7 +1,10 @@
 #include "road/cubatures.h"
 
+#include <algorithm>
+
 #include "framework/error_stream.h"
 #include "road/createurs.h"
+#include "road/rapport_lecture.h"
 #include "road/tags.h"
 
 namespace road {
@@ -33,7 +36,7 @@ bool TABLE_CUBATURES::ES(std::istream& entree, OBJET_ES*, std::string&) {
     for (REEL_OPT& v : ligne.valeurs) lu = lu && lisReelOpt(entree, v);
     lignes_.push_back(ligne);
     if (!lu) {
-      framework::fluxErreur() << "Erreur de lecture d'un cube" << std::endl;
+      erreurLecture("Erreur de lecture d'un cube");
       ok = false;
       break;
     }
@@ -49,6 +52,14 @@ bool TABLE_CUBATURES::affecte(const OBJET_ES& autre) {
   if (autre.identifiant() != identifiant()) return false;
   lignes_ = static_cast<const TABLE_CUBATURES&>(autre).lignes_;
   return true;
+}
+
+bool TABLE_CUBATURES::relisible() const {
+  return std::all_of(lignes_.begin(), lignes_.end(), [](const LIGNE_CUBE& l) {
+    return reelRelisible(l.abscisse) &&
+           std::all_of(l.valeurs.begin(), l.valeurs.end(),
+                       [](const REEL_OPT& v) { return !v.defini || reelRelisible(v.valeur); });
+  });
 }
 
 }  // namespace road

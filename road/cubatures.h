@@ -23,6 +23,7 @@ class TABLE_CUBATURES : public OBJET_ES {
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
   std::unique_ptr<OBJET_ES> duplique() const override;
   bool affecte(const OBJET_ES& autre) override;
+  bool relisible() const override;
 
   void ajoute(const LIGNE_CUBE& ligne) { lignes_.push_back(ligne); }
   size_t nombre() const { return lignes_.size(); }

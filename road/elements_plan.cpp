@@ -1,10 +1,12 @@
 #include "road/elements_plan.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "framework/error_stream.h"
 #include "road/createurs.h"
 #include "road/jetons_projet.h"
+#include "road/rapport_lecture.h"
 #include "road/registre_objets.h"
 #include "road/tags.h"
 
@@ -36,7 +38,7 @@ bool ELM_ELMAXEPLAN::ES(std::istream& entree, OBJET_ES*, std::string& anticipe) 
     ELEMENT_PLAN e;
     e.nom = mot;
     if (!(lisReel(entree, e.valeur1) && lisEntier(entree, e.entier) && lisReel(entree, e.valeur2)))
-      framework::fluxErreur() << "ELM_ELMAXEPLAN::ES Erreur de lecture d'un elm" << std::endl;
+      erreurLecture("ELM_ELMAXEPLAN::ES Erreur de lecture d'un elm");
     elements_.push_back(std::move(e));
     encore = lisMot(entree, mot);
   }
@@ -59,5 +61,11 @@ int32_t ELM_ELMAXEPLAN::nombre() const {
 }
 
 std::unique_ptr<OBJET_ES> creeElementsPlan() { return std::make_unique<ELM_ELMAXEPLAN>(); }
+
+bool ELM_ELMAXEPLAN::relisible() const {
+  return std::all_of(elements_.begin(), elements_.end(), [](const ELEMENT_PLAN& e) {
+    return nomRelisible(e.nom) && reelRelisible(e.valeur1) && reelRelisible(e.valeur2);
+  });
+}
 
 }  // namespace road

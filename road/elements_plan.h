@@ -28,6 +28,7 @@ class ELM_ELMAXEPLAN final : public OBJET_ES {
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
   std::unique_ptr<OBJET_ES> duplique() const override;
   bool affecte(const OBJET_ES& autre) override;
+  bool relisible() const override;
 
   void ajoute(ELEMENT_PLAN element) { elements_.push_back(std::move(element)); }
   int32_t nombre() const;

@@ -1,5 +1,7 @@
 #include "road/epais_structure.h"
 
+#include <algorithm>
+
 #include "road/createurs.h"
 #include "road/registre_objets.h"
 #include "road/tags.h"
@@ -45,5 +47,10 @@ bool EPAIS_STRUCTURE::affecte(const OBJET_ES& autre) {
 }
 
 std::unique_ptr<OBJET_ES> creeEpaisseurStructure() { return std::make_unique<EPAIS_STRUCTURE>(); }
+
+bool EPAIS_STRUCTURE::relisible() const {
+  return std::all_of(valeurs_.begin(), valeurs_.end(),
+                     [](const REEL_OPT& v) { return !v.defini || reelRelisible(v.valeur); });
+}
 
 }  // namespace road

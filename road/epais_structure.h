@@ -29,6 +29,7 @@ class EPAIS_STRUCTURE : public OBJET_ES {
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
   std::unique_ptr<OBJET_ES> duplique() const override;
   bool affecte(const OBJET_ES& autre) override;
+  bool relisible() const override;
 
   const REEL_OPT& valeur(Valeur v) const { return valeurs_[v]; }
   void fixe(Valeur v, double valeur, bool defini) { valeurs_[v] = REEL_OPT{valeur, defini}; }

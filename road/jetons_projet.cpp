@@ -1,13 +1,16 @@
 #include "road/jetons_projet.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <type_traits>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <locale>
 
 #include "framework/error_stream.h"
+#include "road/rapport_lecture.h"
 #include "road/registre_objets.h"
 
 namespace road {
@@ -32,7 +35,9 @@ int regardeSuivant(std::istream& in) {
   }
 }
 
-bool debutNombre(int c) { return (c >= '0' && c <= '9') || c == '.' || c == '-'; }
+bool chiffre(int c) { return c >= '0' && c <= '9'; }
+
+bool debutNombre(int c) { return chiffre(c) || c == '.' || c == '-'; }
 
 bool lisMot(std::istream& in, std::string& mot) {
   mot.clear();
@@ -68,11 +73,11 @@ bool lisNombre(std::istream& in, T& valeur) {
   std::from_chars_result r;
   if constexpr (std::is_floating_point_v<T>) r = std::from_chars(debut, fin, valeur, std::chars_format::general);
   else r = std::from_chars(debut, fin, valeur, 10);
-  if (r.ec != std::errc() || r.ptr != fin) {
-    in.setstate(std::ios::failbit);
-    return false;
-  }
-  return true;
+  bool lu = r.ec == std::errc() && r.ptr == fin;
+  // "nan" and "inf" parse, but no save writes them: a file holding one is damaged.
+  if constexpr (std::is_floating_point_v<T>) lu = lu && std::isfinite(valeur);
+  if (!lu) in.setstate(std::ios::failbit);
+  return lu;
 }
 
 }  // namespace
@@ -118,25 +123,54 @@ bool lisTexteCite(std::istream& in, std::optional<std::string>& texte) {
       return false;
     }
     int c = tampon->sbumpc();
-    if (c == std::char_traits<char>::eof()) break;
-    if (c == '"') {
+    if (c == '\\') c = tampon->sbumpc();
+    else if (c == '"') {
       texte = std::move(lu);
       return true;
     }
-    if (c == '\\') {
-      c = tampon->sbumpc();
-      if (c == std::char_traits<char>::eof()) break;
+    // A text never spans lines: a line end means its closing quote is
+    // missing, and the text must not swallow the records that follow.
+    if (c == std::char_traits<char>::eof() || c == '\n' || c == '\r') {
+      in.setstate(c == std::char_traits<char>::eof() ? std::ios::failbit | std::ios::eofbit
+                                                     : std::ios::failbit);
+      return false;
     }
     lu.push_back(static_cast<char>(c));
   }
-  in.setstate(std::ios::failbit | std::ios::eofbit);
-  return false;
 }
 
 void ecritReelOpt(std::ostream& out, const REEL_OPT& r) {
   if (r.defini) out << r.valeur;
   else out << "nil";
 }
+
+void sauteMarqueOrdreOctets(std::istream& in) {
+  static constexpr unsigned char kMarque[] = {0xEF, 0xBB, 0xBF};
+  auto* tampon = in.rdbuf();
+  if (!in.good() || !tampon) return;
+  for (unsigned char attendu : kMarque) {
+    if (tampon->sgetc() != attendu) return;
+    tampon->sbumpc();
+  }
+}
+
+bool motRelisible(std::string_view mot) {
+  if (mot.empty() || mot.size() > kLongueurMaxMot) return false;
+  return std::none_of(mot.begin(), mot.end(),
+                      [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+}
+
+bool nomRelisible(std::string_view nom) {
+  return motRelisible(nom) && !REGISTRE_OBJETS::estEnregistre(nom);
+}
+
+bool texteCiteRelisible(const std::optional<std::string>& texte) {
+  if (!texte) return true;
+  return texte->size() <= kLongueurMaxTexte &&
+         texte->find_first_of("\n\r") == std::string::npos;
+}
+
+bool reelRelisible(double valeur) { return std::isfinite(valeur); }
 
 bool lisReelOpt(std::istream& in, REEL_OPT& r) {
   const int c = regardeSuivant(in);
@@ -150,7 +184,7 @@ bool lisReelOpt(std::istream& in, REEL_OPT& r) {
     r.valeur = 0;
     return true;
   }
-  framework::fluxErreur() << "EPAIS_STRUCTURE::_es : attend NIL" << std::endl;
+  erreurLecture("EPAIS_STRUCTURE::_es : attend NIL");
   in.setstate(std::ios::failbit);
   return false;
 }

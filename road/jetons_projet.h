@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace road {
 
@@ -28,6 +29,20 @@ bool lisReel(std::istream& in, double& valeur);
 int regardeSuivant(std::istream& in);
 // A decimal digit, "." or "-".
 bool debutNombre(int c);
+bool chiffre(int c);
+
+// Skips a UTF-8 byte-order mark at the start of a file.
+void sauteMarqueOrdreOctets(std::istream& in);
+
+// What reads back as written. A word: 1 to kLongueurMaxMot bytes, none of
+// them a blank or a control character. A quoted text: absent, or at most
+// kLongueurMaxTexte bytes on one line. A real: finite, as "inf" and "nan" do
+// not read as numbers.
+bool motRelisible(std::string_view mot);
+// A word that no container takes for the tag of the next record.
+bool nomRelisible(std::string_view nom);
+bool texteCiteRelisible(const std::optional<std::string>& texte);
+bool reelRelisible(double valeur);
 
 // Quoted strings; an absent string is the letter X.
 void ecritTexteCite(std::ostream& out, const std::optional<std::string>& texte);

@@ -23,6 +23,11 @@ class OBJET_ES {
   virtual std::unique_ptr<OBJET_ES> duplique() const = 0;
   // Copies another record of the same kind; false, changing nothing, otherwise.
   virtual bool affecte(const OBJET_ES& autre) = 0;
+  // True when what `ecrit` writes reads back as this record: every word set
+  // and without blanks, no name that a reader would take for a tag, an end
+  // word or a number, finite reals, quoted texts that fit. Nothing else is
+  // ever saved.
+  virtual bool relisible() const = 0;
 };
 
 }  // namespace road

@@ -1,11 +1,13 @@
 #include "road/points_axe3d.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "framework/error_stream.h"
 #include "road/createurs.h"
 #include "road/jetons_projet.h"
 #include "road/tags.h"
+#include "road/rapport_lecture.h"
 
 namespace road {
 
@@ -31,7 +33,7 @@ bool POINTS_AXE3D::ES(std::istream& entree, OBJET_ES*, std::string&) {
     bool lu = lisReel(entree, p.abscisse) && lisReel(entree, p.valeur);
     for (framework::Point3D& point : p.points)
       for (double& coordonnee : point) lu = lu && lisReel(entree, coordonnee);
-    if (!lu) framework::fluxErreur() << "Erreur de lecture d'un ptaxe" << std::endl;
+    if (!lu) erreurLecture("Erreur de lecture d'un ptaxe");
     points_.push_back(p);
   }
   return true;
@@ -57,5 +59,14 @@ int32_t POINTS_AXE3D::nombre() const {
 }
 
 std::unique_ptr<OBJET_ES> creePointsAxe3d() { return std::make_unique<POINTS_AXE3D>(); }
+
+bool POINTS_AXE3D::relisible() const {
+  return std::all_of(points_.begin(), points_.end(), [](const POINT_AXE3D& p) {
+    bool finis = reelRelisible(p.abscisse) && reelRelisible(p.valeur);
+    for (const framework::Point3D& point : p.points)
+      for (double coordonnee : point) finis = finis && reelRelisible(coordonnee);
+    return finis;
+  });
+}
 
 }  // namespace road

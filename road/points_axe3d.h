@@ -30,6 +30,7 @@ class POINTS_AXE3D final : public OBJET_ES {
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
   std::unique_ptr<OBJET_ES> duplique() const override;
   bool affecte(const OBJET_ES& autre) override;
+  bool relisible() const override;
 
   void ajoute(const POINT_AXE3D& point) { points_.push_back(point); }
   // Moves every abscissa by d.

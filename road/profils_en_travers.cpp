@@ -8,6 +8,7 @@
 #include "road/couche_kind.h"
 #include "road/createurs.h"
 #include "road/jetons_projet.h"
+#include "road/rapport_lecture.h"
 #include "road/registre_objets.h"
 #include "road/tags.h"
 
@@ -37,7 +38,7 @@ int UN_PROFIL::lisCorps(std::istream& entree, std::string& anticipe) {
   // a number: refused here as the stream refuses the other reals.
   if (!std::isfinite(abscisse) || !(lisReel(entree, epaisseurDecapage) && lisReel(entree, secondeDecapage) &&
         lisMot(entree, handle))) {
-    framework::fluxErreur() << "UN_PROFIL::ES : Erreur Pos/Handle" << std::endl;
+    erreurLecture("UN_PROFIL::ES : Erreur Pos/Handle");
     return kErreur;
   }
   couches_.clear();
@@ -133,5 +134,17 @@ void PROFILS_EN_TRAVERS::decale(double distance) {
 }
 
 std::unique_ptr<OBJET_ES> creeProfilsEnTravers() { return std::make_unique<PROFILS_EN_TRAVERS>(); }
+
+bool UN_PROFIL::relisible() const {
+  return reelRelisible(abscisse) && reelRelisible(epaisseurDecapage) &&
+         reelRelisible(secondeDecapage) && motRelisible(handle) &&
+         std::all_of(couches_.begin(), couches_.end(),
+                     [](const COUCHE& c) { return c.relisible(); });
+}
+
+bool PROFILS_EN_TRAVERS::relisible() const {
+  return std::all_of(profils_.begin(), profils_.end(),
+                     [](const auto& profil) { return profil->relisible(); });
+}
 
 }  // namespace road

@@ -35,6 +35,7 @@ class UN_PROFIL {
   // `anticipe`) or the stream ends, kErreur on a bad header, kLu otherwise.
   int lisCorps(std::istream& entree, std::string& anticipe);
   bool ecrit(std::ostream& sortie) const;
+  bool relisible() const;
 
  private:
   std::vector<COUCHE> couches_;
@@ -47,6 +48,7 @@ class PROFILS_EN_TRAVERS : public OBJET_ES {
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
   std::unique_ptr<OBJET_ES> duplique() const override;
   bool affecte(const OBJET_ES& autre) override;
+  bool relisible() const override;
 
   const std::vector<std::unique_ptr<UN_PROFIL>>& profils() const { return profils_; }
   size_t nombre() const { return profils_.size(); }

@@ -1,14 +1,18 @@
 #include "road/projet_talvex.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
+#include "acedads.h"
 #include "framework/error_stream.h"
+#include "framework/liste_resbuf.h"
 #include "framework/valeurs_lisp.h"
 #include "platform.h"
 #include "road/axe_en_plan.h"
 #include "road/copie_fichiers.h"
 #include "road/jetons_projet.h"
+#include "road/rapport_lecture.h"
 #include "road/registre_objets.h"
 #include "road/reglages_terrain.h"
 #include "road/tags.h"
@@ -18,13 +22,16 @@ namespace road {
 using framework::fluxErreur;
 
 std::string nomFichierProjet() {
-  std::string base;
-  // No flag: an unset symbol is reported here, under the system's own words.
-  if (!framework::lisVariable("CHEMINOM", base, nullptr, framework::kSymboleLisp)) {
+  // Only a text names the project: a number or a list would make a file
+  // name of its printed form.
+  const framework::ListeResbuf valeur(
+      framework::lisVariableBrute("CHEMINOM", nullptr, framework::kSymboleLisp));
+  const resbuf* rb = valeur.get();
+  if (!rb || rb->restype != RTSTR || !rb->resval.rstring) {
     fluxErreur() << "La variable CHEMINNOM est inconnue" << std::endl;
     return "defaut.axs";
   }
-  return base + ".axs";
+  return std::string(rb->resval.rstring) + ".axs";
 }
 
 PROJETTALVEX::PROJETTALVEX(int silencieux)
@@ -42,19 +49,47 @@ std::unique_ptr<PROJETTALVEX> PROJETTALVEX::ouvre(const std::optional<std::strin
 bool PROJETTALVEX::charge(const std::string& fichier) {
   fichier_ = fichier;
   axes_.clear();
-  std::ifstream entree(cheminSysteme(fichier), std::ios::binary);
-  if (!entree) {
+  problemeLecture_.clear();
+  if (!platform::pathExists(fichier)) {
     fluxErreur() << "Fichier <" << fichier << "> introuvable" << std::endl;
     return false;
   }
+  // A file that exists but cannot be read is a project all the same: it must
+  // never be taken for a new one and replaced.
+  auto illisible = [&](const char* raison) {
+    problemeLecture_ = "Fichier <" + fichier + "> illisible" + raison;
+    fluxErreur() << problemeLecture_ << std::endl;
+    return false;
+  };
+  if (platform::directoryExists(fichier)) return illisible(" : c'est un repertoire");
+  std::ifstream entree(cheminSysteme(fichier), std::ios::binary);
+  if (!entree) return illisible("");
   lis(entree);
   return true;
 }
 
 void PROJETTALVEX::lis(std::istream& entree) {
+  RapportLecture rapport;
   axes_.clear();
   terrain_ = lisDefautsTerrain();
   prepareFlux(entree);
+  bool terrainVu = false;
+  try {
+    sauteMarqueOrdreOctets(entree);
+    terrainVu = lisEnregistrements(entree);
+    // Every reader stops at the end of the file, or says why it stopped.
+    if (rapport.sain() && !entree.eof())
+      erreurLecture("PROJETTALVEX::ES : Erreur de fichier : lecture interrompue");
+  } catch (const std::exception&) {
+    // A read error of the file itself (a device error, a directory).
+    erreurLecture("PROJETTALVEX::ES : Erreur de lecture du fichier");
+  }
+  problemeLecture_ = rapport.premierProbleme();
+  if (!silencieux_) publie();
+  etat_ = terrainVu ? kProjetAvecTerrain : kProjetSansTerrain;
+}
+
+bool PROJETTALVEX::lisEnregistrements(std::istream& entree) {
   bool terrainVu = false;
   std::string anticipe, mot;
   // Every turn takes one word from the stream, directly or through a record
@@ -71,18 +106,18 @@ void PROJETTALVEX::lis(std::istream& entree) {
       framework::PARAMETRE lu;
       // A block that does not read keeps the settings already held.
       if (lu.lire(entree, framework::kModeTexte)) terrain_ = std::move(lu);
+      else erreurLecture("PROJETTALVEX::ES : Erreur de lecture du bloc " + std::string(kTagDonneesTerrain));
     } else if (memeMot(mot, kTagAxeEnPlan)) {
       auto axe = std::make_unique<AXE_EN_PLAN>();
       axe->ES(entree, nullptr, anticipe);
       axes_.push_back(std::move(axe));
     } else {
-      fluxErreur() << "PROJETTALVEX::ES : Erreur de fichier : attente de " << kTagAxeEnPlan
-                   << ", trouve " << mot << std::endl;
+      erreurLecture("PROJETTALVEX::ES : Erreur de fichier : attente de " + std::string(kTagAxeEnPlan) +
+                    ", trouve " + mot);
       break;
     }
   }
-  if (!silencieux_) publie();
-  etat_ = terrainVu ? kProjetAvecTerrain : kProjetSansTerrain;
+  return terrainVu;
 }
 
 bool PROJETTALVEX::ecrit(std::ostream& sortie) const {
@@ -96,6 +131,11 @@ bool PROJETTALVEX::ecrit(std::ostream& sortie) const {
 
 bool PROJETTALVEX::sauve(const std::optional<std::string>& fichier) {
   const std::string nom = fichier ? *fichier : fichier_;
+  if (!lectureComplete()) {
+    fluxErreur() << "Fichier <" << fichier_ << "> non reecrit : sa lecture a echoue (" << problemeLecture_
+                 << ")" << std::endl;
+    return false;
+  }
   const std::string cible = cheminSysteme(nom);
   const std::string temporaire = cible + ".tmp~";
   auto echec = [&] {
@@ -114,6 +154,10 @@ bool PROJETTALVEX::sauve(const std::optional<std::string>& fichier) {
   // Only a complete file takes the old one's place.
   if (std::rename(temporaire.c_str(), cible.c_str()) != 0) return echec();
   return true;
+}
+
+bool PROJETTALVEX::relisible() const {
+  return std::all_of(axes_.begin(), axes_.end(), [](const auto& axe) { return axe->relisible(); });
 }
 
 AXE_EN_PLAN* PROJETTALVEX::trouveAxe(std::string_view nom) {

@@ -39,13 +39,22 @@ class PROJETTALVEX {
                                              int silencieux);
 
   // Remembers the name, empties the project and reads the file. False when
-  // the file cannot be opened.
+  // the file cannot be opened: missing (a save then creates it), or there but
+  // unreadable (it is then never replaced).
   bool charge(const std::string& fichier);
-  // The reading itself, on any stream (the file's, or a test's).
+  // The reading itself, on any stream (the file's, or a test's). Never throws.
   void lis(std::istream& entree);
+  // False when the file was not read whole and cleanly: such a project is
+  // never saved, for the save would lose what was not read.
+  bool lectureComplete() const { return problemeLecture_.empty(); }
+  const std::string& problemeLecture() const { return problemeLecture_; }
+  // Every record reads back as it would be written (OBJET_ES::relisible).
+  bool relisible() const;
 
   // Writes to `fichier`, else to the remembered name. The old file is
-  // replaced only once the whole project was written beside it.
+  // replaced only once the whole project was written beside it. Refused,
+  // with a message naming the file and its first problem, when the project
+  // was not read whole.
   bool sauve(const std::optional<std::string>& fichier = std::nullopt);
   // The file's content; true while the stream stays good.
   bool ecrit(std::ostream& sortie) const;
@@ -86,10 +95,14 @@ class PROJETTALVEX {
   void publie();
 
  private:
+  // The records after the terrain block; true when a terrain block was seen.
+  bool lisEnregistrements(std::istream& entree);
+
   std::vector<std::unique_ptr<AXE_EN_PLAN>> axes_;
   framework::LISTE_PARAMETRES calquesSelection_;
   framework::PARAMETRE terrain_;
   std::string fichier_;
+  std::string problemeLecture_;  // the first, empty when read whole
   int silencieux_ = 0;
   int etat_ = kProjetNonLu;
 };

@@ -1,10 +1,12 @@
 #include "road/tabulation.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "framework/error_stream.h"
 #include "road/createurs.h"
 #include "road/jetons_projet.h"
+#include "road/rapport_lecture.h"
 #include "road/registre_objets.h"
 #include "road/tags.h"
 
@@ -28,7 +30,7 @@ bool TABLE_TABULATION::ES(std::istream& entree, OBJET_ES*, std::string&) {
                     lisReel(entree, p.abscisse) && lisEntier(entree, p.kind) &&
                     lisReel(entree, p.valeur1) && lisReel(entree, p.valeur2);
     if (!lu) {
-      framework::fluxErreur() << "Erreur de lecture d'un pt de tabulation" << std::endl;
+      erreurLecture("Erreur de lecture d'un pt de tabulation");
       // The station is kept, but nothing half-read stays in its key fields.
       p.abscisse = 0;
       p.kind = 0;
@@ -63,5 +65,12 @@ void TABLE_TABULATION::decale(double distance) {
 }
 
 std::unique_ptr<OBJET_ES> creePointsTabulation() { return std::make_unique<TABLE_TABULATION>(); }
+
+bool TABLE_TABULATION::relisible() const {
+  return std::all_of(points_.begin(), points_.end(), [](const POINT_TABULATION& p) {
+    return reelRelisible(p.x) && reelRelisible(p.y) && reelRelisible(p.z) &&
+           reelRelisible(p.abscisse) && reelRelisible(p.valeur1) && reelRelisible(p.valeur2);
+  });
+}
 
 }  // namespace road

@@ -31,6 +31,7 @@ class TABLE_TABULATION : public OBJET_ES {
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
   std::unique_ptr<OBJET_ES> duplique() const override;
   bool affecte(const OBJET_ES& autre) override;
+  bool relisible() const override;
 
   const std::vector<POINT_TABULATION>& points() const { return points_; }
   size_t nombre() const { return points_.size(); }

@@ -14,5 +14,7 @@ inline constexpr char kTagConstructionProfils[] = "CONTRUCTION-DES-PROFILS";
 inline constexpr char kTagPointsTabulation[] = "PTS-DE-TABULATION";
 inline constexpr char kTagCubatures[] = "CUBATURES";
 inline constexpr char kTagDonneesTerrain[] = "3D-DONNEES-TERRAIN";
+// The word that ends each vertical profile's line.
+inline constexpr char kFinLong[] = "FINLONG";
 
 }  // namespace road

@@ -64,11 +64,14 @@ TEST_F(Chargement, MotInattenduArreteLaLecture) {
   EXPECT_EQ(ligne(),
             "PROJETTALVEX::ES : Erreur de fichier : attente de ID-AXE-EN-PLAN, trouve n'importe\n");
   EXPECT_EQ(q->nombreAxes(), 0u);
-  ASSERT_TRUE(q->sauve());
-  std::ostringstream attendu;
-  q->ecrit(attendu);
-  EXPECT_EQ(lit("premier.axs"), attendu.str());
-  EXPECT_EQ(attendu.str().find("ID-AXE-EN-PLAN"), std::string::npos);
+  // What was not read would be lost: the file is never written back.
+  const std::string avant = lit("premier.axs");
+  videLigne();
+  EXPECT_FALSE(q->sauve());
+  EXPECT_EQ(ligne(), "Fichier <" + fichier("premier.axs") +
+                         "> non reecrit : sa lecture a echoue (PROJETTALVEX::ES : Erreur de "
+                         "fichier : attente de ID-AXE-EN-PLAN, trouve n'importe)\n");
+  EXPECT_EQ(lit("premier.axs"), avant);
 }
 
 TEST_F(Chargement, EtiquettesEnMinuscules) {
