@@ -8,6 +8,7 @@
 #include "road/axe_en_plan.h"
 #include "road/elements_plan.h"
 #include "road/epais_structure.h"
+#include "road/noms_api.h"
 #include "road/variable_lisp.h"
 
 namespace road {
@@ -50,7 +51,7 @@ resbuf* CreationAxe(int32_t) {
     for (const auto& e : elements) liste->ajoute(e);
     axe->epaisseurs(true);  // eight undefined values
     projet->ajouteAxe(std::move(axe));
-    projet->sauve();
+    enregistre(*projet, "CreationAxe");
   });
 }
 
@@ -62,8 +63,11 @@ resbuf* ModifNomAxePlan(int32_t) {
     if (!noms) return;
     AXE_EN_PLAN* axe = projet->trouveAxe((*noms)[0]);
     if (!axe) return signale("ModifNomAxePlan", "axe inconnu");
+    // Two alignments of one name: the second could no longer be reached.
+    const AXE_EN_PLAN* homonyme = projet->trouveAxe((*noms)[1]);
+    if (homonyme && homonyme != axe) return parametresIncorrects("ModifNomAxePlan");
     axe->nom = (*noms)[1];
-    projet->sauve();
+    enregistre(*projet, "ModifNomAxePlan");
   });
 }
 
@@ -77,7 +81,7 @@ resbuf* ModifNumProf(int32_t) {
     if (!axe) return;
     // The AutoLISP programs hand a short integer.
     axe->premierProfil = static_cast<int16_t>(*numero);
-    projet->sauve();
+    enregistre(*projet, "ModifNumProf");
   });
 }
 
@@ -93,7 +97,7 @@ resbuf* ModifAbsDebut(int32_t) {
     // The callers know this message with its leading E.
     if (!axe) return signale("EModifAbsDebut", "axe inconnu");
     axe->decale(*debut - axe->abscisseDebut);
-    projet->sauve();
+    enregistre(*projet, "ModifAbsDebut");
   });
 }
 
@@ -104,7 +108,7 @@ resbuf* SupprAxePlan(int32_t) {
     AXE_EN_PLAN* axe = axeArgument(*projet, args, 1, "SupprAxePlan");
     if (!axe) return;
     projet->retireAxe(axe);
-    projet->sauve();
+    enregistre(*projet, "SupprAxePlan");
   });
 }
 

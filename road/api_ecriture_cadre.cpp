@@ -4,6 +4,7 @@
 
 #include "acedads.h"
 #include "road/api_ecriture_listes.h"
+#include "road/noms_api.h"
 
 namespace road::api {
 
@@ -43,6 +44,13 @@ void signale(const char* operation, const char* texte) {
 }
 
 std::unique_ptr<PROJETTALVEX> ouvreProjet() { return PROJETTALVEX::ouvre(std::nullopt, 0); }
+
+void enregistre(PROJETTALVEX& projet, const char* operation) {
+  // A project not read whole is refused by the save itself, which names the
+  // file and its first problem.
+  if (projet.lectureComplete() && !projet.relisible()) return parametresIncorrects(operation);
+  projet.sauve();
+}
 
 std::optional<std::vector<std::string>> nomsArguments(const ArgumentsAppel& args, size_t count,
                                                       const char* operation) {

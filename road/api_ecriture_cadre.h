@@ -38,6 +38,10 @@ inline void parametresIncorrects(const char* operation) { signale(operation, "pa
 
 // The project of CHEMINOM, loaded (terrain settings published).
 std::unique_ptr<PROJETTALVEX> ouvreProjet();
+// Saves the call's changes, unless something in the project would not read
+// back as written: then "<operation>: parametres incorrects" and the file
+// stays as it was.
+void enregistre(PROJETTALVEX& projet, const char* operation);
 
 // `count` texts that are acceptable names, or nothing after the
 // "parametres incorrects" message of `operation`.

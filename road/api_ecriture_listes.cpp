@@ -9,10 +9,6 @@
 
 namespace road {
 
-namespace {
-constexpr size_t kLongueurNomMax = 31;
-}
-
 std::vector<framework::Point3D> points3dListe(const resbuf* liste) {
   std::vector<framework::Point3D> resultat;
   if (!liste || liste->restype != RTLB) return resultat;
@@ -60,10 +56,5 @@ COUCHE coucheDe(int code, const resbuf* liste) {
   return couche;
 }
 
-bool nomAcceptable(const std::string& nom) {
-  if (nom.empty() || nom.size() > kLongueurNomMax) return false;
-  return std::none_of(nom.begin(), nom.end(),
-                      [](unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
-}
 
 }  // namespace road

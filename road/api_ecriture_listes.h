@@ -32,7 +32,4 @@ std::vector<POINT_AXE3D> pointsAxe3dDe(const resbuf* liste);
 // (name-or-nil x y z), "nil" for a nil name, or plain 3D points.
 COUCHE coucheDe(int code, const resbuf* liste);
 
-// A name the project file can hold as one word: 1 to 31 characters, no blank.
-bool nomAcceptable(const std::string& nom);
-
 }  // namespace road

@@ -7,6 +7,7 @@
 #include "road/api_ecriture_listes.h"
 #include "road/axe_en_plan.h"
 #include "road/axes_en_long.h"
+#include "road/noms_api.h"
 #include "road/synchronisation_tabulation.h"
 #include "road/tabulation.h"
 #include "road/variable_lisp.h"
@@ -44,7 +45,7 @@ resbuf* CreationAxePL(int32_t) {
     axe->profilLongActif = nom;
     if (UN_AXELONG* ancien = profils->trouve(nom)) profils->retire(ancien);
     profils->ajoute(std::move(profil));
-    projet->sauve();
+    enregistre(*projet, "CreationAxePL");
   });
 }
 
@@ -66,7 +67,7 @@ resbuf* ModifNomAxeLong(int32_t) {
     profil->nom = nouveau;
     if (axe->profilLongActif && framework::egauxSansCasseAscii(*axe->profilLongActif, ancien))
       axe->profilLongActif = nouveau;
-    projet->sauve();
+    enregistre(*projet, "ModifNomAxeLong");
   });
 }
 
@@ -83,7 +84,7 @@ resbuf* SupprAxeLong(int32_t) {
     UN_AXELONG* profil = profils->trouve((*noms)[1]);
     if (!profil) return signale("SupprAxeLong", "Profil inconnu");
     profils->retire(profil);  // the active profile name stays as it was
-    projet->sauve();
+    enregistre(*projet, "SupprAxeLong");
   });
 }
 

@@ -9,6 +9,7 @@
 #include "road/axe_en_plan.h"
 #include "road/couche_kind.h"
 #include "road/epais_structure.h"
+#include "road/noms_api.h"
 #include "road/points_axe3d.h"
 #include "road/profils_en_travers.h"
 #include "road/variable_lisp.h"
@@ -33,7 +34,7 @@ resbuf* CreationAxe3D(int32_t) {
                                 [&](const POINT_AXE3D& q) { return q.abscisse > p.abscisse; });
       points.insert(apres, p);
     }
-    projet->sauve();
+    enregistre(*projet, "CreationAxe3D");
   });
 }
 
@@ -51,7 +52,7 @@ resbuf* EcritureES(int32_t) {
       const double valeur = v.reel();
       epaisseurs->fixe(quelle, valeur, !v.erreur());
     }
-    projet->sauve();
+    enregistre(*projet, "EcritureES");
   });
 }
 
@@ -94,7 +95,7 @@ resbuf* ModifPT(int32_t) {
     profil->secondeDecapage = seconde;
     profil->videCouches();
     for (auto& c : couches) profil->ajouteCouche(std::move(c));
-    projet->sauve();
+    enregistre(*projet, "ModifPT");
   });
 }
 

@@ -18,7 +18,7 @@ void miseAJour(const char* operation, SUITE_TABULATION suite) {
   if (!axe) return;
   // A failed renumbering has reported; the new stations are kept all the same.
   miseAJourTabulation(*axe, suite);
-  projet->sauve();
+  enregistre(*projet, operation);
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ resbuf* EcritureSC(int32_t) {
     AXE_EN_PLAN* axe = axeArgument(*projet, args, 1, "EcritureSC");
     if (!axe) return;
     rechargeConstruction(*axe, VARIABLE_LISP("LPT-CONS").liste().get());
-    projet->sauve();
+    enregistre(*projet, "EcritureSC");
   });
 }
 

@@ -9,6 +9,7 @@
 #include "road/axes_en_long.h"
 #include "road/elements_plan.h"
 #include "road/epais_structure.h"
+#include "road/noms_api.h"
 #include "road/projet_talvex.h"
 #include "road/tabulation.h"
 
@@ -71,7 +72,7 @@ resbuf* selectionAxe(int32_t) {
   auto projet = ouvreProjet();
   const Arguments args;
   std::string nom, profilDemande;
-  if (args.nombre() != 2 || !args.texte(0, nom) || !nomValide(nom)) {
+  if (args.nombre() != 2 || !args.texte(0, nom) || !nomAcceptable(nom)) {
     framework::fluxErreur() << "SelectionAxe: parametres incorrects" << std::endl;
     return nullptr;
   }
@@ -108,8 +109,8 @@ resbuf* selectionAxeLong(int32_t) {
   auto projet = ouvreProjet();
   const Arguments args;
   std::string nom, nomProfil;
-  if (args.nombre() != 2 || !args.texte(0, nom) || !args.texte(1, nomProfil) || !nomValide(nom) ||
-      !nomValide(nomProfil)) {
+  if (args.nombre() != 2 || !args.texte(0, nom) || !args.texte(1, nomProfil) || !nomAcceptable(nom) ||
+      !nomAcceptable(nomProfil)) {
     framework::fluxErreur() << "SelectionAxeLong: parametres incorrects" << std::endl;
     return nullptr;
   }

@@ -27,13 +27,6 @@ bool Arguments::texte(size_t i, std::string& resultat) const {
 
 std::unique_ptr<PROJETTALVEX> ouvreProjet() { return PROJETTALVEX::ouvre(std::nullopt, 0); }
 
-bool nomValide(const std::string& nom) {
-  if (nom.empty() || nom.size() > 31) return false;
-  for (const char c : nom)
-    if (c == ' ' || c == '\t' || c == '\n' || c == '\r') return false;
-  return true;
-}
-
 namespace {
 
 void met(const char* symbole, resbuf* valeur) {

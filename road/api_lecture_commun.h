@@ -33,9 +33,6 @@ class Arguments {
 // The project of CHEMINOM, read with its terrain settings published.
 std::unique_ptr<PROJETTALVEX> ouvreProjet();
 
-// A name fit for the project file: 1 to 31 characters, no blank.
-bool nomValide(const std::string& nom);
-
 void metNil(const char* symbole);
 void metNil(const std::vector<const char*>& symboles);
 void metEntier(const char* symbole, int valeur);

@@ -10,6 +10,7 @@
 #include "road/construction_profil.h"
 #include "road/couche.h"
 #include "road/couche_kind.h"
+#include "road/noms_api.h"
 #include "road/profils_en_travers.h"
 #include "road/projet_talvex.h"
 
@@ -50,7 +51,7 @@ framework::ListeResbuf listeConstruction(const CONSTRUCTION_PROFIL& table) {
 AXE_EN_PLAN* axeDeLAppel(PROJETTALVEX& projet, const char* operation) {
   const Arguments args;
   std::string nom;
-  if (args.nombre() != 1 || !args.texte(0, nom) || !nomValide(nom)) {
+  if (args.nombre() != 1 || !args.texte(0, nom) || !nomAcceptable(nom)) {
     framework::fluxErreur() << operation << ": parametres incorrects" << std::endl;
     return nullptr;
   }

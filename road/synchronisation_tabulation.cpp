@@ -11,6 +11,7 @@
 #include "framework/error_stream.h"
 #include "framework/liste_resbuf.h"
 #include "framework/valeurs_lisp.h"
+#include "road/abscisses.h"
 #include "road/articles_lisp.h"
 #include "road/axe_en_plan.h"
 #include "road/construction_profil.h"
@@ -92,9 +93,14 @@ void synchroniseTabulation(AXE_EN_PLAN& axe, const TABLE_TABULATION* precedente)
   // The 3D axis points were computed on the old stations.
   if (POINTS_AXE3D* points = axe.pointsAxe3d()) axe.retireEnfant(points);
 
+  // A removed station takes its own section and construction entry, not
+  // those of a kept station closer than the tolerance.
   PROFILS_EN_TRAVERS& profils = *axe.profils(true);
-  for (double a : retirees)
-    if (UN_PROFIL* p = profils.trouve(a)) profils.retire(p);
+  for (double a : retirees) {
+    const auto ici = positionPlusProche(profils.profils(), a, kToleranceProfil,
+                                        [](const auto& p) { return p->abscisse; });
+    if (ici) profils.retire(profils.profils()[*ici].get());
+  }
   for (double a : ajoutees) {
     auto profil = std::make_unique<UN_PROFIL>();
     profil->abscisse = a;
@@ -103,8 +109,9 @@ void synchroniseTabulation(AXE_EN_PLAN& axe, const TABLE_TABULATION* precedente)
 
   CONSTRUCTION_PROFIL& construction = *axe.construction(true);
   for (double a : retirees) {
-    size_t position = 0;
-    if (construction.trouve(a, &position)) construction.retire(position);
+    const auto ici = positionPlusProche(construction.entrees(), a, kToleranceProfil,
+                                        [](const PROFILCONS& e) { return e.abscisse; });
+    if (ici) construction.retire(*ici);
   }
   for (double a : ajoutees) {
     PROFILCONS entree;

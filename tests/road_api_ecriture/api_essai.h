@@ -30,6 +30,15 @@ class ApiEssai : public ProjetEssai {
     return road::PROJETTALVEX::ouvre(fichierProjet(), 1);
   }
 
+  // The call writes this message and leaves the file as it was.
+  void echoue(RAPPEL rappel, const char* args, const std::string& message) {
+    const std::string avant = texteProjet();
+    videLigne();
+    appelle(rappel, args);
+    EXPECT_TRUE(ligneContient(message + "\n")) << args << " -> " << ligne();
+    EXPECT_EQ(texteProjet(), avant) << args;
+  }
+
   // An alignment made through "ecri_info_0" with two plan elements.
   void creeAxe(const std::string& nom, double debut = 0.0) {
     lisp("(setq NMAXE-P \"" + nom + "\" ABSCD " + std::to_string(debut) +

@@ -21,15 +21,6 @@ class Modifications : public ApiEssai {
       appelle(road::CreationAxePL, "\"A1\" 0");
     }
   }
-
-  // The call writes this message and leaves the file as it was.
-  void echoue(RAPPEL rappel, const char* args, const std::string& message) {
-    const std::string avant = texteProjet();
-    videLigne();
-    appelle(rappel, args);
-    EXPECT_TRUE(ligneContient(message + "\n")) << args << " -> " << ligne();
-    EXPECT_EQ(texteProjet(), avant) << args;
-  }
 };
 
 TEST_F(Modifications, RenommerLeProfilActifRenommeLeNomActif) {
