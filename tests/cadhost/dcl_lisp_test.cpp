@@ -52,7 +52,8 @@ TEST_F(DclLisp, ActionsSeeTheTilesAndCloseWithTheirStatus) {
   // own DCL action ran; the pressed cancel came after the dialog had closed.
   EXPECT_TRUE(has(r.out, "(7 (\"Axe 1\" \"Nom :\" \"12\" nil nil)"
                          " (\"Route dépar\" \"3\" \"1\" \"brouillon 1\")"
-                         " (\"nom\" \"Route dépar\" 1) (\"3\" \"couches\") (\"calcul\" 1) nil nil)"))
+                         " (\"nom\" \"Route dépar\" 1) (\"3\" \"couches\") (\"calcul\" 1)"
+                         " nil nil)"))
       << r.out;
 }
 
@@ -83,7 +84,8 @@ TEST_F(DclLisp, OkCancelEscapeDisabledTilesAndNestedDialogs) {
   // OK 1, Cancel 0, Escape on the empty queue 0, "accept" typed as text 1; the
   // default action of new_dialog runs for a tile without its own; done_dialog
   // without a status gives 0 even from OK.
-  EXPECT_TRUE(has(r.out, "((1 0 0 1) 3 1 \"calcul\" \"0\" nil nil 0 (\"brouillon\" \"1\"))")) << r.out;
+  EXPECT_TRUE(has(r.out, "((1 0 0 1) 3 1 \"calcul\" \"0\" nil nil 0 (\"brouillon\" \"1\"))"))
+      << r.out;
   EXPECT_TRUE(has(r.out, "aucune réponse en attente pour \"Confirmer\""));
   EXPECT_TRUE(has(r.out, "\"brouillon\" est désactivé, action ignorée")) << r.out;
 }
@@ -100,7 +102,8 @@ TEST_F(DclLisp, FailuresGiveNilOrTheUsualErrors) {
       {"(new_dialog \"profil\" \"1\")", "type d'argument incorrect: fixnump: \"1\""},
       {"(new_dialog \"profil\" id \"\" 4)", "type d'argument incorrect: point 2D/3D: 4"},
       {"(new_dialog \"profil\" id) (set_tile \"nom\" 5)", "type d'argument incorrect: stringp: 5"},
-      {"(new_dialog \"profil\" id) (mode_tile \"nom\" \"1\")", "type d'argument incorrect: fixnump"},
+      {"(new_dialog \"profil\" id) (mode_tile \"nom\" \"1\")",
+       "type d'argument incorrect: fixnump: \"1\""},
       {"(new_dialog \"profil\" id) (start_list \"calques\" 1.5)",
        "type d'argument incorrect: fixnump: 1.5"},
       {"(action_tile \"nom\")", "nombre d'arguments insuffisant"},

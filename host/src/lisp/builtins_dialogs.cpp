@@ -128,7 +128,8 @@ Value sSetTile(Args& a) {
 Value sGetTile(Args& a) {
   const std::string& key = a.string(0);
   const ads_hdlg h = current(a);
-  return textOrNil(hostText([&](ACHAR* out, int len) { return ads_get_tile(h, key.c_str(), out, len); }));
+  return textOrNil(
+      hostText([&](ACHAR* out, int len) { return ads_get_tile(h, key.c_str(), out, len); }));
 }
 
 // (get_attr key attribute): the attribute's text as the DCL file gives it.
