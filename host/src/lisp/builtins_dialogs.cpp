@@ -109,7 +109,9 @@ Value sActionTile(Args& a) {
   return a.truth(true);
 }
 
-// (client_data_tile key data): what $data holds in that tile's action.
+// (client_data_tile key data): what $data holds in that tile's action. The
+// engine's own slot takes a pointer, so the text stays here and the call only
+// checks that the tile exists.
 Value sClientDataTile(Args& a) {
   const std::string& key = a.string(0);
   const std::string& data = a.string(1);

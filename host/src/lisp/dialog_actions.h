@@ -35,7 +35,8 @@ void popDialog(const DialogFrame& frame);
 
 // The callback given to the engine for every tile of a LISP dialog: evaluates
 // the tile's action_tile expression, else its DCL action attribute, else the
-// dialog's default action, with $key $value $reason $data $x $y bound.
+// dialog's default action, with $key $value $reason $data $x $y bound ($reason
+// is the engine's: 1, since the scripted user only selects tiles).
 void runTileAction(ads_callback_packet* packet);
 
 // Text given by a host call that copies into a caller's buffer (the ads_get_*
