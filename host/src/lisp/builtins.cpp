@@ -16,6 +16,7 @@ void registerBuiltins(Environment& env) {
   registerGeometrySubrs(env);
   registerSystemSubrs(env);
   registerUserInputSubr(env);
+  registerDialogSubrs(env);
 }
 
 }  // namespace lisp

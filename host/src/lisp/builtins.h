@@ -20,5 +20,6 @@ void registerInputSubrs(Environment& env);
 void registerGeometrySubrs(Environment& env);
 void registerSystemSubrs(Environment& env);
 void registerUserInputSubr(Environment& env);
+void registerDialogSubrs(Environment& env);
 
 }  // namespace lisp
