@@ -213,6 +213,7 @@ class EnfantDefaillant final : public OBJET_ES {
   }
   std::unique_ptr<OBJET_ES> duplique() const override { return std::make_unique<EnfantDefaillant>(); }
   bool affecte(const OBJET_ES&) override { return true; }
+  bool relisible() const override { return true; }
   OBJET_ES* parent_ = nullptr;
 };
 

@@ -83,6 +83,7 @@ TEST_F(ElementsPlan, AffecterCopieChampParChampEtRefuseUnAutreType) {
     bool ES(std::istream&, OBJET_ES*, std::string&) override { return true; }
     std::unique_ptr<OBJET_ES> duplique() const override { return nullptr; }
     bool affecte(const OBJET_ES&) override { return false; }
+    bool relisible() const override { return true; }
   } autre;
   EXPECT_FALSE(cible.affecte(autre));
   EXPECT_EQ(cible.nombre(), 1);

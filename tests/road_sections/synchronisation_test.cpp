@@ -135,9 +135,11 @@ TEST_F(Synchronisation, CloseStationsUseTheTwoTolerances) {
   tabule({{10, 1}, {10.0005, 1}});
   EXPECT_EQ(abscissesProfils(), (std::vector<double>{10, 10.0005}));
   EXPECT_EQ(abscissesConstruction(), (std::vector<double>{10, 10.0005}));
+  // The removed station takes its own section and entry, not those of the
+  // station that stays.
   tabule({{10, 1}});
-  EXPECT_EQ(abscissesProfils(), (std::vector<double>{10.0005}));
-  EXPECT_EQ(abscissesConstruction(), (std::vector<double>{10.0005}));
+  EXPECT_EQ(abscissesProfils(), (std::vector<double>{10}));
+  EXPECT_EQ(abscissesConstruction(), (std::vector<double>{10}));
 }
 
 TEST_F(Synchronisation, ListEndsAtTheFirstItemThatIsNotASubList) {
