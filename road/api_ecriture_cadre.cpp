@@ -8,42 +8,9 @@
 
 namespace road::api {
 
-ArgumentsAppel::ArgumentsAppel() : liste_(acedGetArgs()) {
-  int profondeur = 0;
-  for (const resbuf* rb = liste_.get(); rb; rb = rb->rbnext) {
-    if (profondeur == 0 && rb->restype != RTLE && rb->restype != RTDOTE) items_.push_back(rb);
-    if (rb->restype == RTLB) ++profondeur;
-    else if (rb->restype == RTLE && profondeur > 0) --profondeur;
-  }
-}
-
-std::optional<std::string> ArgumentsAppel::texte(size_t i) const {
-  if (i >= items_.size() || items_[i]->restype != RTSTR || !items_[i]->resval.rstring)
-    return std::nullopt;
-  return std::string(items_[i]->resval.rstring);
-}
-
-std::optional<int32_t> ArgumentsAppel::entier(size_t i) const {
-  if (i >= items_.size()) return std::nullopt;
-  const resbuf* rb = items_[i];
-  if (rb->restype == RTSHORT) return rb->resval.rint;
-  if (rb->restype == RTLONG) return static_cast<int32_t>(rb->resval.rlong);
-  return std::nullopt;
-}
-
-std::optional<double> ArgumentsAppel::reel(size_t i) const {
-  if (i >= items_.size()) return std::nullopt;
-  const resbuf* rb = items_[i];
-  if (rb->restype == RTREAL) return rb->resval.rreal;
-  if (const auto e = entier(i)) return static_cast<double>(*e);
-  return std::nullopt;
-}
-
 void signale(const char* operation, const char* texte) {
   framework::fluxErreur() << operation << ": " << texte << std::endl;
 }
-
-std::unique_ptr<PROJETTALVEX> ouvreProjet() { return PROJETTALVEX::ouvre(std::nullopt, 0); }
 
 void enregistre(PROJETTALVEX& projet, const char* operation) {
   // A project not read whole is refused by the save itself, which names the

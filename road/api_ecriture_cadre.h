@@ -1,5 +1,5 @@
-// What every writing function of the road API shares: the call's arguments,
-// the project opened for the call, the messages, and the guard that keeps
+// What every writing function of the road API shares besides the call's
+// arguments and project: the messages, the save, and the guard that keeps
 // any fault from reaching the host.
 #pragma once
 #include <cstdint>
@@ -10,34 +10,17 @@
 #include <vector>
 
 #include "framework/error_stream.h"
-#include "framework/liste_resbuf.h"
+#include "road/appel_api.h"
 #include "road/projet_talvex.h"
 
 struct resbuf;
 
 namespace road::api {
 
-// The LISP arguments of the running call, top-level items by position (a
-// list argument is one item).
-class ArgumentsAppel {
- public:
-  ArgumentsAppel();
-  size_t nombre() const { return items_.size(); }
-  std::optional<std::string> texte(size_t i) const;   // a string only
-  std::optional<int32_t> entier(size_t i) const;      // an integer only
-  std::optional<double> reel(size_t i) const;         // any number
-
- private:
-  framework::ListeResbuf liste_;
-  std::vector<const resbuf*> items_;
-};
-
 // "<operation>: <texte>" on the error stream.
 void signale(const char* operation, const char* texte);
 inline void parametresIncorrects(const char* operation) { signale(operation, "parametres incorrects"); }
 
-// The project of CHEMINOM, loaded (terrain settings published).
-std::unique_ptr<PROJETTALVEX> ouvreProjet();
 // Saves the call's changes, unless something in the project would not read
 // back as written: then "<operation>: parametres incorrects" and the file
 // stays as it was.

@@ -70,19 +70,19 @@ resbuf* selectionAxe(int32_t) {
           "PLONG-AC", "NB-AXL", "NB-PA3D", "VIT-REF", "EPG-RL", "EPG-BA", "EPG-FD", "EPG-FR",
           "EPD-RL", "EPD-BA", "EPD-FD", "EPD-FR"});
   auto projet = ouvreProjet();
-  const Arguments args;
-  std::string nom, profilDemande;
-  if (args.nombre() != 2 || !args.texte(0, nom) || !nomAcceptable(nom)) {
+  const ArgumentsAppel args;
+  const auto nom = args.texte(0);
+  if (args.nombre() != 2 || !nom || !nomAcceptable(*nom)) {
     framework::fluxErreur() << "SelectionAxe: parametres incorrects" << std::endl;
     return nullptr;
   }
-  const bool profilNomme = args.texte(1, profilDemande);
-  AXE_EN_PLAN* axe = projet->trouveAxe(nom);
+  const auto profilDemande = args.texte(1);
+  AXE_EN_PLAN* axe = projet->trouveAxe(*nom);
   if (!axe) {
     framework::fluxErreur() << "SelectionAxe: Axe non trouve" << std::endl;
     return nullptr;
   }
-  const std::string profil = profilNomme ? profilDemande : axe->profilLongActif.value_or("");
+  const std::string profil = profilDemande ? *profilDemande : axe->profilLongActif.value_or("");
   framework::changeTitre("TALVEX - Axe " + axe->nom + "/" + profil);
 
   metEntete(*axe);
@@ -107,14 +107,15 @@ resbuf* selectionAxe(int32_t) {
 resbuf* selectionAxeLong(int32_t) {
   metNil({"LAXE-L", "NB-PA3D", "LAXE3D", "ABSCL", "SMAXL"});
   auto projet = ouvreProjet();
-  const Arguments args;
-  std::string nom, nomProfil;
-  if (args.nombre() != 2 || !args.texte(0, nom) || !args.texte(1, nomProfil) || !nomAcceptable(nom) ||
-      !nomAcceptable(nomProfil)) {
+  const ArgumentsAppel args;
+  const auto nom = args.texte(0);
+  const auto nomProfil = args.texte(1);
+  if (args.nombre() != 2 || !nom || !nomProfil || !nomAcceptable(*nom) ||
+      !nomAcceptable(*nomProfil)) {
     framework::fluxErreur() << "SelectionAxeLong: parametres incorrects" << std::endl;
     return nullptr;
   }
-  const AXE_EN_PLAN* axe = projet->trouveAxe(nom);
+  const AXE_EN_PLAN* axe = projet->trouveAxe(*nom);
   if (!axe) {
     framework::fluxErreur() << "SelectionAxeLong: Axe non trouve" << std::endl;
     return nullptr;
@@ -124,7 +125,7 @@ resbuf* selectionAxeLong(int32_t) {
     framework::fluxErreur() << "SelectionAxeLong: Pas de profil" << std::endl;
     return nullptr;
   }
-  const UN_AXELONG* profil = profils->trouve(nomProfil);
+  const UN_AXELONG* profil = profils->trouve(*nomProfil);
   if (!profil) {
     framework::fluxErreur() << "SelectionAxeLong: Profil inconnu" << std::endl;
     return nullptr;

@@ -10,23 +10,6 @@
 
 namespace road::lecture {
 
-Arguments::Arguments() : liste_(acedGetArgs()) {
-  int profondeur = 0;
-  for (const resbuf* rb = liste_.get(); rb; rb = rb->rbnext) {
-    if (profondeur == 0 && rb->restype != RTLE && rb->restype != RTDOTE) items_.push_back(rb);
-    if (rb->restype == RTLB) ++profondeur;
-    if ((rb->restype == RTLE || rb->restype == RTDOTE) && profondeur > 0) --profondeur;
-  }
-}
-
-bool Arguments::texte(size_t i, std::string& resultat) const {
-  if (i >= items_.size() || items_[i]->restype != RTSTR || !items_[i]->resval.rstring) return false;
-  resultat = items_[i]->resval.rstring;
-  return true;
-}
-
-std::unique_ptr<PROJETTALVEX> ouvreProjet() { return PROJETTALVEX::ouvre(std::nullopt, 0); }
-
 namespace {
 
 void met(const char* symbole, resbuf* valeur) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/liste_resbuf.h"
+#include "road/appel_api.h"
 #include "adsdef.h"
 
 namespace road {
@@ -16,22 +17,8 @@ class UN_AXELONG;
 
 namespace lecture {
 
-// The arguments of the running call, each top-level item once (a list
-// argument counts as one item).
-class Arguments {
- public:
-  Arguments();
-  size_t nombre() const { return items_.size(); }
-  // The item's text, when it is one; false otherwise.
-  bool texte(size_t i, std::string& resultat) const;
-
- private:
-  framework::ListeResbuf liste_;
-  std::vector<const resbuf*> items_;
-};
-
-// The project of CHEMINOM, read with its terrain settings published.
-std::unique_ptr<PROJETTALVEX> ouvreProjet();
+using api::ArgumentsAppel;
+using api::ouvreProjet;
 
 void metNil(const char* symbole);
 void metNil(const std::vector<const char*>& symboles);

@@ -15,14 +15,14 @@ using namespace lecture;
 
 resbuf* exportPt19(int32_t) {
   auto projet = ouvreProjet();
-  const Arguments args;
-  std::string nom;
+  const ArgumentsAppel args;
+  const auto nom = args.texte(0);
   auto& flux = framework::fluxErreur();
-  if (args.nombre() != 1 || !args.texte(0, nom) || !nomAcceptable(nom)) {
+  if (args.nombre() != 1 || !nom || !nomAcceptable(*nom)) {
     flux << "ExportPt19: parametres incorrects" << std::endl;
     return nullptr;
   }
-  const AXE_EN_PLAN* axe = projet->trouveAxe(nom);
+  const AXE_EN_PLAN* axe = projet->trouveAxe(*nom);
   if (!axe) {
     flux << "ExportPt19: Axe non trouve" << std::endl;
     return nullptr;
@@ -42,10 +42,10 @@ resbuf* exportPt19(int32_t) {
 // Reader, writer and copy checked by hand: the file as read, then its
 // duplicate, written beside it for comparison.
 resbuf* testeES(int32_t) {
-  const Arguments args;
+  const ArgumentsAppel args;
   if (args.nombre() == 0) return nullptr;
-  std::string fichier;
-  if (!args.texte(0, fichier) || fichier.empty()) {
+  const std::string fichier = args.texte(0).value_or("");
+  if (fichier.empty()) {
     framework::fluxErreur() << "TestES: parametres incorrects" << std::endl;
     return nullptr;
   }

@@ -49,13 +49,13 @@ framework::ListeResbuf listeConstruction(const CONSTRUCTION_PROFIL& table) {
 
 // The alignment named by the call's only argument; null after the message.
 AXE_EN_PLAN* axeDeLAppel(PROJETTALVEX& projet, const char* operation) {
-  const Arguments args;
-  std::string nom;
-  if (args.nombre() != 1 || !args.texte(0, nom) || !nomAcceptable(nom)) {
+  const ArgumentsAppel args;
+  const auto nom = args.texte(0);
+  if (args.nombre() != 1 || !nom || !nomAcceptable(*nom)) {
     framework::fluxErreur() << operation << ": parametres incorrects" << std::endl;
     return nullptr;
   }
-  AXE_EN_PLAN* axe = projet.trouveAxe(nom);
+  AXE_EN_PLAN* axe = projet.trouveAxe(*nom);
   if (!axe) framework::fluxErreur() << operation << ": Axe non trouve" << std::endl;
   return axe;
 }

@@ -78,6 +78,13 @@ TEST_F(SelectionAxe, ProfileChosenByTextOrActive) {
 
   appelle(road::selectionAxe, "\"RN7\" 0");
   EXPECT_EQ(valeur("LAXE-L"), "((\"S1\" 0.0 101.25 0 0.0))");
+  // A dotted pair is one argument like any other list.
+  {
+    CaptureErreurs erreurs;
+    appelle(road::selectionAxe, "\"RN7\" '(1 . 2)");
+    EXPECT_EQ(erreurs.texte(), "");
+    EXPECT_EQ(valeur("LAXE-L"), "((\"S1\" 0.0 101.25 0 0.0))");
+  }
   EXPECT_EQ(valeur("SMAXL"), "3.5");
   EXPECT_EQ(valeur("LAXE-P"), "((\"D1\" 0.0 1 120.5) (\"C2\" 120.5 2 -350.0))");
   EXPECT_EQ(valeur("EPG-RL"), "0.08");
