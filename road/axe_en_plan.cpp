@@ -37,7 +37,7 @@ void ecritPoint(std::ostream& sortie, const framework::Point3D& p) {
 
 }  // namespace
 
-AXE_EN_PLAN::AXE_EN_PLAN(const AXE_EN_PLAN& autre) : OBJET_ES(autre) {
+AXE_EN_PLAN::AXE_EN_PLAN(const AXE_EN_PLAN& autre) : OBJET_ES_COPIABLE(autre) {
   copieChamps(autre);
   enfants_.reserve(autre.enfants_.size());
   for (const auto& enfant : autre.enfants_) enfants_.push_back(enfant->duplique());
@@ -160,17 +160,6 @@ bool AXE_EN_PLAN::ES(std::istream& entree, OBJET_ES*, std::string& anticipe) {
   return entete;
 }
 
-std::unique_ptr<OBJET_ES> AXE_EN_PLAN::duplique() const {
-  return std::make_unique<AXE_EN_PLAN>(*this);
-}
-
-bool AXE_EN_PLAN::affecte(const OBJET_ES& autre) {
-  const auto* source = dynamic_cast<const AXE_EN_PLAN*>(&autre);
-  if (!source) return false;
-  *this = *source;
-  return true;
-}
-
 OBJET_ES* AXE_EN_PLAN::trouveEnfant(std::string_view tag) const {
   for (const auto& enfant : enfants_)
     if (memeMot(enfant->identifiant(), tag)) return enfant.get();
@@ -278,13 +267,8 @@ int32_t AXE_EN_PLAN::nombrePointsAxe3d() const {
 void AXE_EN_PLAN::decale(double d) {
   abscisseDebut += d;
   abscisseFin += d;
-  // Every child of a moving kind, should a file hold two of one kind.
-  for (const auto& enfant : enfants_) {
-    if (auto* points = dynamic_cast<POINTS_AXE3D*>(enfant.get())) points->decale(d);
-    else if (auto* profils = dynamic_cast<PROFILS_EN_TRAVERS*>(enfant.get())) profils->decale(d);
-    else if (auto* table = dynamic_cast<CONSTRUCTION_PROFIL*>(enfant.get())) table->decale(d);
-    else if (auto* tabul = dynamic_cast<TABLE_TABULATION*>(enfant.get())) tabul->decale(d);
-  }
+  // Every child, should a file hold two of one kind.
+  for (const auto& enfant : enfants_) enfant->decale(d);
 }
 
 std::unique_ptr<OBJET_ES> creeAxeEnPlan() { return std::make_unique<AXE_EN_PLAN>(); }

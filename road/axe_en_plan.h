@@ -16,7 +16,7 @@
 
 namespace road {
 
-class AXE_EN_PLAN final : public OBJET_ES {
+class AXE_EN_PLAN final : public OBJET_ES_COPIABLE<AXE_EN_PLAN> {
  public:
   AXE_EN_PLAN() = default;
   // Deep copies: every child is duplicated.
@@ -30,8 +30,6 @@ class AXE_EN_PLAN final : public OBJET_ES {
   // The header and the children; hands "ID-AXE-EN-PLAN" back through
   // `anticipe` to the project. False when the header itself is incomplete.
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
-  std::unique_ptr<OBJET_ES> duplique() const override;
-  bool affecte(const OBJET_ES& autre) override;
   bool relisible() const override;
 
   // Children. The typed accessors make an empty child at the end of the list
@@ -68,7 +66,7 @@ class AXE_EN_PLAN final : public OBJET_ES {
 
   // Moves the alignment's abscissas and those of its 3D points,
   // cross-sections, construction and tabulation entries by d.
-  void decale(double d);
+  void decale(double d) override;
 
   // Header fields. Texts are written as bare words: they must be set and
   // hold no blank (the road API sees to it).

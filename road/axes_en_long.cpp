@@ -66,23 +66,6 @@ bool AXE_EN_LONG::ES(std::istream& entree, OBJET_ES*, std::string& anticipe) {
   return true;
 }
 
-std::unique_ptr<OBJET_ES> AXE_EN_LONG::duplique() const {
-  auto copie = std::make_unique<AXE_EN_LONG>();
-  copie->affecte(*this);
-  return copie;
-}
-
-bool AXE_EN_LONG::affecte(const OBJET_ES& autre) {
-  const auto* source = dynamic_cast<const AXE_EN_LONG*>(&autre);
-  if (!source) return false;
-  if (source == this) return true;
-  std::vector<std::unique_ptr<UN_AXELONG>> copies;
-  copies.reserve(source->profils_.size());
-  for (const auto& profil : source->profils_) copies.push_back(std::make_unique<UN_AXELONG>(*profil));
-  profils_ = std::move(copies);
-  return true;
-}
-
 UN_AXELONG* AXE_EN_LONG::trouve(std::string_view nom) const {
   for (const auto& profil : profils_)
     if (memeMot(profil->nom, nom)) return profil.get();

@@ -43,13 +43,17 @@ class UN_AXELONG {
   std::vector<SOMMET_LONG> sommets;
 };
 
-class AXE_EN_LONG final : public OBJET_ES {
+class AXE_EN_LONG final : public OBJET_ES_COPIABLE<AXE_EN_LONG> {
  public:
+  AXE_EN_LONG() = default;
+  AXE_EN_LONG(const AXE_EN_LONG& autre) : profils_(copieProfonde(autre.profils_)) {}
+  AXE_EN_LONG& operator=(const AXE_EN_LONG& autre) {
+    profils_ = copieProfonde(autre.profils_);
+    return *this;
+  }
   const char* identifiant() const override;
   bool ecrit(std::ostream& sortie) const override;
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
-  std::unique_ptr<OBJET_ES> duplique() const override;
-  bool affecte(const OBJET_ES& autre) override;
   bool relisible() const override;
 
   // First profile of that name, letters compared without case.

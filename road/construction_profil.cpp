@@ -46,18 +46,6 @@ bool CONSTRUCTION_PROFIL::ES(std::istream& entree, OBJET_ES*, std::string&) {
   return !entree.fail();
 }
 
-std::unique_ptr<OBJET_ES> CONSTRUCTION_PROFIL::duplique() const {
-  return std::make_unique<CONSTRUCTION_PROFIL>(*this);
-}
-
-bool CONSTRUCTION_PROFIL::affecte(const OBJET_ES& autre) {
-  if (!memeMot(autre.identifiant(), identifiant())) return false;
-  const auto* source = dynamic_cast<const CONSTRUCTION_PROFIL*>(&autre);
-  if (!source) return false;
-  entrees_ = source->entrees_;
-  return true;
-}
-
 const PROFILCONS* CONSTRUCTION_PROFIL::trouve(double abscisse, size_t* position) const {
   for (size_t i = 0; i < entrees_.size(); ++i) {
     if (std::fabs(entrees_[i].abscisse - abscisse) < kToleranceProfil) {

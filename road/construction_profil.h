@@ -18,13 +18,11 @@ struct PROFILCONS {
   std::array<int32_t, 6> entiers{};   // kept as the AutoLISP programs gave them
 };
 
-class CONSTRUCTION_PROFIL : public OBJET_ES {
+class CONSTRUCTION_PROFIL final : public OBJET_ES_COPIABLE<CONSTRUCTION_PROFIL> {
  public:
   const char* identifiant() const override;
   bool ecrit(std::ostream& sortie) const override;
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
-  std::unique_ptr<OBJET_ES> duplique() const override;
-  bool affecte(const OBJET_ES& autre) override;
   bool relisible() const override;
 
   const std::vector<PROFILCONS>& entrees() const { return entrees_; }
@@ -38,7 +36,7 @@ class CONSTRUCTION_PROFIL : public OBJET_ES {
   PROFILCONS& ajoute(PROFILCONS entree);
   // Takes the entry at `position` out (nothing when out of range).
   std::optional<PROFILCONS> retire(size_t position);
-  void decale(double distance);
+  void decale(double distance) override;
   void vide() { entrees_.clear(); }
   // Entry k gets the number premier + k * pas.
   void renumerote(int premier, int pas);

@@ -44,16 +44,6 @@ bool TABLE_CUBATURES::ES(std::istream& entree, OBJET_ES*, std::string&) {
   return ok;
 }
 
-std::unique_ptr<OBJET_ES> TABLE_CUBATURES::duplique() const {
-  return std::make_unique<TABLE_CUBATURES>(*this);
-}
-
-bool TABLE_CUBATURES::affecte(const OBJET_ES& autre) {
-  if (autre.identifiant() != identifiant()) return false;
-  lignes_ = static_cast<const TABLE_CUBATURES&>(autre).lignes_;
-  return true;
-}
-
 bool TABLE_CUBATURES::relisible() const {
   return std::all_of(lignes_.begin(), lignes_.end(), [](const LIGNE_CUBE& l) {
     return reelRelisible(l.abscisse) &&

@@ -14,15 +14,13 @@ struct LIGNE_CUBE {
   std::array<REEL_OPT, 6> valeurs{};
 };
 
-class TABLE_CUBATURES : public OBJET_ES {
+class TABLE_CUBATURES final : public OBJET_ES_COPIABLE<TABLE_CUBATURES> {
  public:
   const char* identifiant() const override;
   bool ecrit(std::ostream& sortie) const override;
   // Reads lines while the next word starts a number; the tag that follows
   // stays in the stream.
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
-  std::unique_ptr<OBJET_ES> duplique() const override;
-  bool affecte(const OBJET_ES& autre) override;
   bool relisible() const override;
 
   void ajoute(const LIGNE_CUBE& ligne) { lignes_.push_back(ligne); }

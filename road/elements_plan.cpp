@@ -45,17 +45,6 @@ bool ELM_ELMAXEPLAN::ES(std::istream& entree, OBJET_ES*, std::string& anticipe) 
   return true;
 }
 
-std::unique_ptr<OBJET_ES> ELM_ELMAXEPLAN::duplique() const {
-  return std::make_unique<ELM_ELMAXEPLAN>(*this);
-}
-
-bool ELM_ELMAXEPLAN::affecte(const OBJET_ES& autre) {
-  const auto* source = dynamic_cast<const ELM_ELMAXEPLAN*>(&autre);
-  if (!source) return false;
-  if (source != this) elements_ = source->elements_;
-  return true;
-}
-
 int32_t ELM_ELMAXEPLAN::nombre() const {
   return elements_.size() > INT32_MAX ? INT32_MAX : static_cast<int32_t>(elements_.size());
 }

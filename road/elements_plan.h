@@ -21,13 +21,11 @@ struct ELEMENT_PLAN {
   bool operator==(const ELEMENT_PLAN&) const = default;
 };
 
-class ELM_ELMAXEPLAN final : public OBJET_ES {
+class ELM_ELMAXEPLAN final : public OBJET_ES_COPIABLE<ELM_ELMAXEPLAN> {
  public:
   const char* identifiant() const override;
   bool ecrit(std::ostream& sortie) const override;
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
-  std::unique_ptr<OBJET_ES> duplique() const override;
-  bool affecte(const OBJET_ES& autre) override;
   bool relisible() const override;
 
   void ajoute(ELEMENT_PLAN element) { elements_.push_back(std::move(element)); }

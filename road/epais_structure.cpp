@@ -34,18 +34,6 @@ bool EPAIS_STRUCTURE::ES(std::istream& entree, OBJET_ES*, std::string&) {
   return !entree.fail();
 }
 
-std::unique_ptr<OBJET_ES> EPAIS_STRUCTURE::duplique() const {
-  return std::make_unique<EPAIS_STRUCTURE>(*this);
-}
-
-bool EPAIS_STRUCTURE::affecte(const OBJET_ES& autre) {
-  if (!memeMot(autre.identifiant(), identifiant())) return false;
-  const auto* source = dynamic_cast<const EPAIS_STRUCTURE*>(&autre);
-  if (!source) return false;
-  valeurs_ = source->valeurs_;
-  return true;
-}
-
 std::unique_ptr<OBJET_ES> creeEpaisseurStructure() { return std::make_unique<EPAIS_STRUCTURE>(); }
 
 bool EPAIS_STRUCTURE::relisible() const {

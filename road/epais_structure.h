@@ -8,7 +8,7 @@
 
 namespace road {
 
-class EPAIS_STRUCTURE : public OBJET_ES {
+class EPAIS_STRUCTURE final : public OBJET_ES_COPIABLE<EPAIS_STRUCTURE> {
  public:
   // The eight values in file order, with their road-API symbols.
   enum Valeur {
@@ -27,8 +27,6 @@ class EPAIS_STRUCTURE : public OBJET_ES {
   const char* identifiant() const override;
   bool ecrit(std::ostream& sortie) const override;
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
-  std::unique_ptr<OBJET_ES> duplique() const override;
-  bool affecte(const OBJET_ES& autre) override;
   bool relisible() const override;
 
   const REEL_OPT& valeur(Valeur v) const { return valeurs_[v]; }

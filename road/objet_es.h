@@ -4,6 +4,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace road {
 
@@ -28,6 +29,34 @@ class OBJET_ES {
   // word or a number, finite reals, quoted texts that fit. Nothing else is
   // ever saved.
   virtual bool relisible() const = 0;
+  // Moves the record's abscissas by d when it has any (an alignment's start
+  // moves); the other kinds stay as they are.
+  virtual void decale(double) {}
 };
+
+// `duplique` and `affecte` of the record kind T, written once from T's own
+// copy constructor and assignment (deep copies).
+template <class T>
+class OBJET_ES_COPIABLE : public OBJET_ES {
+ public:
+  std::unique_ptr<OBJET_ES> duplique() const override {
+    return std::make_unique<T>(static_cast<const T&>(*this));
+  }
+  bool affecte(const OBJET_ES& autre) override {
+    const auto* source = dynamic_cast<const T*>(&autre);
+    if (!source) return false;
+    if (source != this) static_cast<T&>(*this) = *source;
+    return true;
+  }
+};
+
+// A copy of a list of owned entries, each one copied.
+template <class T>
+std::vector<std::unique_ptr<T>> copieProfonde(const std::vector<std::unique_ptr<T>>& source) {
+  std::vector<std::unique_ptr<T>> copie;
+  copie.reserve(source.size());
+  for (const auto& entree : source) copie.push_back(std::make_unique<T>(*entree));
+  return copie;
+}
 
 }  // namespace road

@@ -39,17 +39,6 @@ bool POINTS_AXE3D::ES(std::istream& entree, OBJET_ES*, std::string&) {
   return true;
 }
 
-std::unique_ptr<OBJET_ES> POINTS_AXE3D::duplique() const {
-  return std::make_unique<POINTS_AXE3D>(*this);
-}
-
-bool POINTS_AXE3D::affecte(const OBJET_ES& autre) {
-  const auto* source = dynamic_cast<const POINTS_AXE3D*>(&autre);
-  if (!source) return false;
-  if (source != this) points_ = source->points_;
-  return true;
-}
-
 void POINTS_AXE3D::decale(double d) {
   for (POINT_AXE3D& p : points_) p.abscisse += d;
 }

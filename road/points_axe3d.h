@@ -21,20 +21,18 @@ struct POINT_AXE3D {
   bool operator==(const POINT_AXE3D&) const = default;
 };
 
-class POINTS_AXE3D final : public OBJET_ES {
+class POINTS_AXE3D final : public OBJET_ES_COPIABLE<POINTS_AXE3D> {
  public:
   const char* identifiant() const override;
   bool ecrit(std::ostream& sortie) const override;
   // Reads entries while the next character starts a number; the tag that
   // follows stays in the stream.
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
-  std::unique_ptr<OBJET_ES> duplique() const override;
-  bool affecte(const OBJET_ES& autre) override;
   bool relisible() const override;
 
   void ajoute(const POINT_AXE3D& point) { points_.push_back(point); }
   // Moves every abscissa by d.
-  void decale(double d);
+  void decale(double d) override;
   int32_t nombre() const;
   const std::vector<POINT_AXE3D>& points() const { return points_; }
   std::vector<POINT_AXE3D>& points() { return points_; }

@@ -80,24 +80,6 @@ bool PROFILS_EN_TRAVERS::ES(std::istream& entree, OBJET_ES*, std::string& antici
   return true;
 }
 
-std::unique_ptr<OBJET_ES> PROFILS_EN_TRAVERS::duplique() const {
-  auto copie = std::make_unique<PROFILS_EN_TRAVERS>();
-  copie->affecte(*this);
-  return copie;
-}
-
-bool PROFILS_EN_TRAVERS::affecte(const OBJET_ES& autre) {
-  if (!memeMot(autre.identifiant(), identifiant())) return false;
-  const auto* source = dynamic_cast<const PROFILS_EN_TRAVERS*>(&autre);
-  if (!source) return false;
-  if (source == this) return true;
-  std::vector<std::unique_ptr<UN_PROFIL>> copies;
-  copies.reserve(source->profils_.size());
-  for (const auto& p : source->profils_) copies.push_back(std::make_unique<UN_PROFIL>(*p));
-  profils_ = std::move(copies);
-  return true;
-}
-
 UN_PROFIL* PROFILS_EN_TRAVERS::trouve(double abscisse, size_t* position) const {
   for (size_t i = 0; i < profils_.size(); ++i) {
     if (std::fabs(profils_[i]->abscisse - abscisse) < kToleranceProfil) {

@@ -41,13 +41,17 @@ class UN_PROFIL {
   std::vector<COUCHE> couches_;
 };
 
-class PROFILS_EN_TRAVERS : public OBJET_ES {
+class PROFILS_EN_TRAVERS final : public OBJET_ES_COPIABLE<PROFILS_EN_TRAVERS> {
  public:
+  PROFILS_EN_TRAVERS() = default;
+  PROFILS_EN_TRAVERS(const PROFILS_EN_TRAVERS& autre) : profils_(copieProfonde(autre.profils_)) {}
+  PROFILS_EN_TRAVERS& operator=(const PROFILS_EN_TRAVERS& autre) {
+    profils_ = copieProfonde(autre.profils_);
+    return *this;
+  }
   const char* identifiant() const override;
   bool ecrit(std::ostream& sortie) const override;
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
-  std::unique_ptr<OBJET_ES> duplique() const override;
-  bool affecte(const OBJET_ES& autre) override;
   bool relisible() const override;
 
   const std::vector<std::unique_ptr<UN_PROFIL>>& profils() const { return profils_; }
@@ -61,7 +65,7 @@ class PROFILS_EN_TRAVERS : public OBJET_ES {
   UN_PROFIL& ajoute(std::unique_ptr<UN_PROFIL> profil);
   // Takes the cross-section out of the list; dropping the result destroys it.
   std::unique_ptr<UN_PROFIL> retire(const UN_PROFIL* profil);
-  void decale(double distance);
+  void decale(double distance) override;
   void vide() { profils_.clear(); }
 
  private:

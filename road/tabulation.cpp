@@ -42,18 +42,6 @@ bool TABLE_TABULATION::ES(std::istream& entree, OBJET_ES*, std::string&) {
   return !entree.fail();
 }
 
-std::unique_ptr<OBJET_ES> TABLE_TABULATION::duplique() const {
-  return std::make_unique<TABLE_TABULATION>(*this);
-}
-
-bool TABLE_TABULATION::affecte(const OBJET_ES& autre) {
-  if (!memeMot(autre.identifiant(), identifiant())) return false;
-  const auto* source = dynamic_cast<const TABLE_TABULATION*>(&autre);
-  if (!source) return false;
-  points_ = source->points_;
-  return true;
-}
-
 const POINT_TABULATION* TABLE_TABULATION::trouve(double abscisse) const {
   for (const auto& p : points_)
     if (std::fabs(p.abscisse - abscisse) < kToleranceTabulation) return &p;

@@ -24,13 +24,11 @@ struct POINT_TABULATION {
   double valeur2 = 0;
 };
 
-class TABLE_TABULATION : public OBJET_ES {
+class TABLE_TABULATION final : public OBJET_ES_COPIABLE<TABLE_TABULATION> {
  public:
   const char* identifiant() const override;
   bool ecrit(std::ostream& sortie) const override;
   bool ES(std::istream& entree, OBJET_ES* parent, std::string& anticipe) override;
-  std::unique_ptr<OBJET_ES> duplique() const override;
-  bool affecte(const OBJET_ES& autre) override;
   bool relisible() const override;
 
   const std::vector<POINT_TABULATION>& points() const { return points_; }
@@ -38,7 +36,7 @@ class TABLE_TABULATION : public OBJET_ES {
   // The first point within kToleranceTabulation.
   const POINT_TABULATION* trouve(double abscisse) const;
   void ajoute(const POINT_TABULATION& point) { points_.push_back(point); }
-  void decale(double distance);
+  void decale(double distance) override;
 
  private:
   std::vector<POINT_TABULATION> points_;
