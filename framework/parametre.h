@@ -60,6 +60,9 @@ class PARAMETRE {
   // Problems are reported on the error stream.
   bool lire(std::istream& flux, int mode, bool* fin = nullptr);
   // Level <= 0: text form indented with -level tabs; level > 0: counted form.
+  // What is written reads back as the same tree. A text over
+  // kLongueurMaxTexteCite characters, which the counted readers refuse, fails
+  // the stream in the counted form instead of being written.
   void ecrire(std::ostream& flux, int niveau) const;
 
   bool operator==(const PARAMETRE&) const = default;
