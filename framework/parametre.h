@@ -23,7 +23,10 @@ enum TypeParametre {
 };
 
 // Forms of a node in a file: text (what the system writes) and the two
-// counted forms it still accepts.
+// counted forms it still accepts. The text form's writer quotes every text
+// and writes an absent one as a bare X, which reads back absent beside a
+// quoted text or another bare X; beside an unquoted word ("Calque = X", typed
+// by hand) a bare X is the word X.
 enum ModeParametre { kModeTexte = 0, kModeCompte1 = 1, kModeCompte2 = 2 };
 
 class PARAMETRE {
