@@ -10,9 +10,11 @@ COMPOSANT_MODULE*& tete() {
 
 }  // namespace
 
+// Linked without walking the list: during static initialisation the other
+// components may live in files not yet set up, and a new one is in no list.
 COMPOSANT_MODULE::COMPOSANT_MODULE(Demarrage demarre, Arret arrete)
-    : demarre_(demarre), arrete_(arrete) {
-  ajouteComposant(this);
+    : demarre_(demarre), arrete_(arrete), suivant_(tete()) {
+  tete() = this;
 }
 
 void ajouteComposant(COMPOSANT_MODULE* composant) {

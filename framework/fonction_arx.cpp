@@ -14,8 +14,11 @@ namespace {
 
 // Module-wide table state. Function-local statics: entries link themselves
 // in during static initialisation, in whatever order the files are set up.
+// An entry reads nothing of the others then (they may belong to a file not
+// yet set up): its code comes from the count of entries linked before it.
 struct EtatTable {
   FONCTION_ARX* tete = nullptr;
+  int32_t nombre = 0;
   FONCTION_ARX* courante = nullptr;
   bool dejaDeclare = false;
 };
@@ -64,7 +67,7 @@ FONCTION_ARX::FONCTION_ARX(int numeroInterne, RAPPEL_FONCTION rappel, const char
 
 void FONCTION_ARX::lie() {
   EtatTable& e = etat();
-  code_ = e.tete ? e.tete->code_ + 1 : 0;
+  code_ = e.nombre++;
   suivant_ = e.tete;
   e.tete = this;
 }

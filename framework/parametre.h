@@ -23,7 +23,10 @@ enum TypeParametre {
 };
 
 // Forms of a node in a file: text (what the system writes) and the two
-// counted forms it still accepts.
+// counted forms it still accepts. The text form's writer quotes every text
+// and writes an absent one as a bare X, which reads back absent beside a
+// quoted text or another bare X; beside an unquoted word ("Calque = X", typed
+// by hand) a bare X is the word X.
 enum ModeParametre { kModeTexte = 0, kModeCompte1 = 1, kModeCompte2 = 2 };
 
 class PARAMETRE {
@@ -60,6 +63,9 @@ class PARAMETRE {
   // Problems are reported on the error stream.
   bool lire(std::istream& flux, int mode, bool* fin = nullptr);
   // Level <= 0: text form indented with -level tabs; level > 0: counted form.
+  // What is written reads back as the same tree. A text over
+  // kLongueurMaxTexteCite characters, which the counted readers refuse, fails
+  // the stream in the counted form instead of being written.
   void ecrire(std::ostream& flux, int niveau) const;
 
   bool operator==(const PARAMETRE&) const = default;

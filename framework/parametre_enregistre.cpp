@@ -1,5 +1,6 @@
 #include "framework/parametre_enregistre.h"
 
+#include "framework/error_stream.h"
 #include "framework/nombres_c.h"
 #include "framework/texte_ascii.h"
 #include "framework/texte_cite.h"
@@ -102,9 +103,17 @@ PARAMETRE_ENREGISTRE* trouveParametreEnregistre(std::string_view chemin) {
 void ecrireParametresEnregistres(std::ostream& flux) {
   for (const PARAMETRE_ENREGISTRE* p = tete(); p; p = p->suivant()) {
     if (p->type() == kEnregistreAucun) continue;
+    const std::string valeur = p->valeurTexte();
+    // A line the reader would refuse would also lose every line after it.
+    if (!texteCiteRelisible(p->chemin(), FormeTexte::Comptee) ||
+        !texteCiteRelisible(valeur, FormeTexte::Comptee)) {
+      fluxErreur() << "Réglage trop long (plus de " << kLongueurMaxTexteCite
+                   << " caractères), non enregistré : " << p->chemin() << std::endl;
+      continue;
+    }
     ecrireTexteCite(flux, p->chemin(), FormeTexte::Comptee);
     flux << ' ';
-    ecrireTexteCite(flux, p->valeurTexte(), FormeTexte::Comptee);
+    ecrireTexteCite(flux, valeur, FormeTexte::Comptee);
     flux << '\n';
   }
 }

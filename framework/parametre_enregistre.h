@@ -94,7 +94,9 @@ PARAMETRE_ENREGISTRE* premierParametreEnregistre();
 PARAMETRE_ENREGISTRE* trouveParametreEnregistre(std::string_view chemin);
 
 // One line per setting of kind other than 3, newest first: path and value as
-// quoted texts with backslashes doubled.
+// quoted texts with backslashes doubled. A setting whose path or value is over
+// kLongueurMaxTexteCite characters is left out with a message on the error
+// stream, so that the file stays readable; it keeps its default at the next load.
 void ecrireParametresEnregistres(std::ostream& flux);
 // Reads (path, value) pairs of quoted texts until one cannot be read; sets the
 // settings found without kJamaisCharge, skips unknown paths. Returns the

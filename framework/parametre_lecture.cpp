@@ -17,9 +17,14 @@ namespace {
 using Traits = std::istream::traits_type;
 constexpr std::string_view kCommentaires = "#";
 
-// In the text form an unquoted X stands for an absent text, as it is written.
-TexteOptionnel texteDuJeton(const JETON& j) {
-  if (j.type == kJetonMot && j.texte == "X") return std::nullopt;
+bool xNu(const JETON& j) { return j.type == kJetonMot && j.texte == "X"; }
+
+// The writer quotes every text and writes an absent one as a bare X. So a bare
+// X is an absent text beside a text written that way (quoted, or a bare X
+// itself); beside an unquoted word, on a line typed by hand such as
+// "Calque = X", it is the word X.
+TexteOptionnel texteDuJeton(const JETON& j, const JETON& autre) {
+  if (xNu(j) && (autre.type == kJetonChaine || xNu(autre))) return std::nullopt;
   return j.texte;
 }
 
@@ -99,14 +104,14 @@ class Lecteur {
       if (fin) *fin = true;
       return false;
     }
-    p.identifiant = texteDuJeton(id);
     if (regardeNonBlanc(flux_) != '=')
       return erreur("Erreur de lecture de parametres : il manque '=' après " + id.texte);
     flux_.get();
     const JETON val = lireJeton(flux_, kCommentaires, "");
     if (val.type == kJetonFin || !val.termine)
       return erreur("Erreur de lecture de la valeur de " + id.texte);
-    p.valeur = texteDuJeton(val);
+    p.identifiant = texteDuJeton(id, val);
+    p.valeur = texteDuJeton(val, id);
     if (regardeNonBlancHorsCommentaires(flux_, kCommentaires) == '+')
       return listeTexte(p.enfants, profondeur + 1);
     return true;

@@ -1,6 +1,7 @@
 #include "framework/tokens.h"
 
 #include "framework/nombres_c.h"
+#include "framework/texte_cite.h"
 
 namespace framework {
 namespace {
@@ -49,29 +50,22 @@ JETON lireJeton(std::istream& flux, std::string_view commentaires, std::string_v
     jeton.valeur = lireReelC(jeton.texte);
     return jeton;
   }
-  const bool cite = premier == '"';
-  if (cite) {
+  if (premier == '"') {
     jeton.type = kJetonChaine;
-    jeton.termine = false;
-  } else {
-    jeton.type = estChiffre(premier) ? kJetonNombre : kJetonMot;
-    jeton.texte.assign(1, static_cast<char>(premier));
+    jeton.termine = lireCorpsCite(flux, FormeTexte::Texte, jeton.texte);
+    jeton.valeur = lireReelC(jeton.texte);
+    return jeton;
   }
+  jeton.type = estChiffre(premier) ? kJetonNombre : kJetonMot;
+  jeton.texte.assign(1, static_cast<char>(premier));
 
+  // A word runs to a blank or a delimiter; a backslash in it takes the next
+  // character along, and gives it alone when it is a quote.
   for (;;) {
-    int c = flux.peek();
+    const int c = flux.peek();
     if (jeton.type == kJetonMot && jeton.texte == "-" && estChiffre(c)) jeton.type = kJetonNombre;
-    if (c == Traits::eof()) break;
-    if (cite) {
-      flux.get();
-      if (c == '"') {
-        jeton.termine = true;
-        break;
-      }
-    } else {
-      if (estBlanc(c) || estDans(delimiteurs, c)) break;
-      flux.get();
-    }
+    if (c == Traits::eof() || estBlanc(c) || estDans(delimiteurs, c)) break;
+    flux.get();
     if (c == '\\') {
       const int suivant = flux.get();
       if (suivant == Traits::eof()) {

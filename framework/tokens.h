@@ -9,7 +9,7 @@ namespace framework {
 
 enum TypeJeton {
   kJetonMot = 0,
-  kJetonChaine = 1,  // quoted; the quotes are not part of the text
+  kJetonChaine = 1,  // quoted, read as the text form reads quoted texts (texte_cite.h)
   kJetonNombre = 2,
   kJetonDelimiteur = 3,
   kJetonFin = 4,  // end of input

@@ -1,6 +1,7 @@
 // Any bytes given to the parameter-file readers: the file reader in each
-// form, a list whose form the input tells, and the registered settings. A
-// counted-form tree that was read must also write and read back the same.
+// form, a list whose form the input tells, and the registered settings.
+// Whatever reads cleanly must write and read back the same, in the text form
+// and in the counted form, and the settings read must do so in "registre.ini".
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -59,6 +60,55 @@ bool relisibles(const LISTE_PARAMETRES& liste) {
   return true;
 }
 
+// The texts and the shape only: the text form keeps no kinds nor numbers.
+bool memesTextes(const LISTE_PARAMETRES& a, const LISTE_PARAMETRES& b) {
+  if (a.size() != b.size()) return false;
+  for (auto i = a.begin(), j = b.begin(); i != a.end(); ++i, ++j) {
+    if (i->identifiant != j->identifiant || i->valeur != j->valeur || !memesTextes(i->enfants, j->enfants))
+      return false;
+  }
+  return true;
+}
+
+// Written in the text form, the tree reads back the same and writes the same bytes.
+void verifieFormeTexte(const LISTE_PARAMETRES& liste) {
+  std::ostringstream ecrit;
+  framework::ecrireListe(ecrit, liste, 0);
+  std::istringstream relu(ecrit.str());
+  LISTE_PARAMETRES copie;
+  if (!framework::lireFichier(relu, framework::kModeTexte, copie) || !memesTextes(liste, copie))
+    __builtin_trap();
+  std::ostringstream encore;
+  framework::ecrireListe(encore, copie, 0);
+  if (encore.str() != ecrit.str()) __builtin_trap();
+}
+
+// Written in the counted form, the tree reads back the same; the writer
+// refuses only texts that its reader would.
+void verifieFormeComptee(const LISTE_PARAMETRES& liste) {
+  std::ostringstream ecrit;
+  framework::ecrireListe(ecrit, liste, 1);
+  if (ecrit.fail()) {
+    if (relisibles(liste)) __builtin_trap();
+    return;
+  }
+  std::istringstream relu(ecrit.str());
+  LISTE_PARAMETRES copie;
+  if (!framework::lireListe(relu, -1, copie) || !identiques(liste, copie)) __builtin_trap();
+}
+
+// The text settings read are written to "registre.ini" and read back.
+void verifieRegistre() {
+  const std::string t = texte, o = objetTexte.texte();
+  std::ostringstream ecrit;
+  framework::ecrireParametresEnregistres(ecrit);
+  texte.clear();
+  objetTexte = "";
+  std::istringstream relu(ecrit.str());
+  framework::lireParametresEnregistres(relu);
+  if (texte != t || objetTexte.texte() != o) __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -73,23 +123,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
   for (int mode : {framework::kModeTexte, framework::kModeCompte1, framework::kModeCompte2}) {
     std::istringstream flux(octets);
     LISTE_PARAMETRES liste;
-    const bool ok = framework::lireFichier(flux, mode, liste);
-    if (mode != framework::kModeCompte2 || !ok || !relisibles(liste)) continue;
-    std::ostringstream ecrit;
-    framework::ecrireListe(ecrit, liste, 1);
-    std::istringstream relu(ecrit.str());
-    LISTE_PARAMETRES copie;
-    if (!framework::lireListe(relu, -1, copie) || !identiques(liste, copie)) __builtin_trap();
+    if (!framework::lireFichier(flux, mode, liste)) continue;
+    verifieFormeTexte(liste);
+    verifieFormeComptee(liste);
   }
   {
     std::istringstream flux(octets);
     LISTE_PARAMETRES liste;
-    framework::lireListe(flux, -1, liste);
+    if (framework::lireListe(flux, -1, liste)) {
+      verifieFormeTexte(liste);
+      verifieFormeComptee(liste);
+    }
   }
   {
     std::istringstream flux(octets);
     framework::lireParametresEnregistres(flux);
     if (bloque != 0) __builtin_trap();
+    verifieRegistre();
   }
   return 0;
 }

@@ -17,7 +17,7 @@ void copieCompagnons(std::string_view ancienneBase, std::string_view nouvelleBas
 
 // The editor notifications, forwarded by Talvex's reactor.
 void commandeCommence(const char* nomGlobal);  // "wblock"/"export" set the flag
-void commandeTerminee();                       // clears it
+void commandeTerminee();                       // ended, cancelled or failed: clears it
 void sauvegardeCommence();                     // takes DWGPREFIX + DWGNAME
 void sauvegardeTerminee(const char* nouveauNom);
 bool exportEnCours();

@@ -25,7 +25,11 @@ class ReacteurEditeur : public AcEditorReactor {
   void commandWillStart(const ACHAR* cmdStr) override {
     sansException([&] { road::commandeCommence(cmdStr); });
   }
+  // A WBLOCK or EXPORT that is cancelled or fails ends too: left set, the flag
+  // would keep the next SAVEAS from carrying the project along.
   void commandEnded(const ACHAR*) override { road::commandeTerminee(); }
+  void commandCancelled(const ACHAR*) override { road::commandeTerminee(); }
+  void commandFailed(const ACHAR*) override { road::commandeTerminee(); }
   void beginSave(AcDbDatabase*, const ACHAR*) override {
     sansException([] { road::sauvegardeCommence(); });
   }

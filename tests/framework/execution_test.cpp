@@ -8,6 +8,7 @@
 #include "framework/execution.h"
 #include "framework/fonction_arx.h"
 #include "host_capture.h"
+#include "table_test.h"
 
 namespace {
 
@@ -25,8 +26,9 @@ int profondeurAtteinte = 0;
 int osmodeVuDedans = -1;
 int cmdechoVuDedans = -1;
 
-resbuf* recursive(int32_t);
-framework::FONCTION_ARX imbriquee("*imbriquee", recursive, "Appel imbrique", -1, 0);
+}  // namespace
+
+namespace table_test {
 
 resbuf* recursive(int32_t niveau) {
   profondeurAtteinte = niveau + 1;
@@ -39,10 +41,16 @@ resbuf* recursive(int32_t niveau) {
 }
 
 resbuf* lance(int32_t) { throw std::runtime_error("panne"); }
-framework::FONCTION_ARX fautive("fautive", lance, "Leve une exception", -1, 0);
 
 resbuf* resultat(int32_t) { return acutBuildList(RTSTR, "ok", 0); }
-framework::FONCTION_ARX gardeEnvironnement("garde", resultat, "Garde l'environnement", -1, 1);
+
+}  // namespace table_test
+
+namespace {
+
+using table_test::fautive;
+using table_test::gardeEnvironnement;
+using table_test::imbriquee;
 
 class Execution : public ::testing::Test {
  protected:

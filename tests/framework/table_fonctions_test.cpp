@@ -28,20 +28,22 @@ TEST(ConstructionDesNoms, AvecPrefixe) {
 }
 
 TEST(TableDesFonctions, CodesSuiventLOrdreDeDeclaration) {
-  // Entries of other files of this program come before or after these, as a
-  // module's own table is in one file: codes are consecutive within it.
-  const int32_t base = table_test::premiere.code();
-  EXPECT_EQ(table_test::cachee.code(), base + 1);
-  EXPECT_EQ(table_test::indisponible.code(), base + 4);
-  EXPECT_EQ(table_test::evenement1bis.code(), base + 6);
-  EXPECT_EQ(framework::trouveParCode(base + 4), &table_test::indisponible);
-  EXPECT_EQ(framework::trouveParCode(99999), nullptr);
+  // The program's whole table is in one file: codes are the places of the
+  // entries in it, whatever order the files are set up in.
+  const framework::FONCTION_ARX* ordre[] = {
+      &table_test::premiere,      &table_test::cachee,     &table_test::commandeCachee,
+      &table_test::sansDescription, &table_test::indisponible, &table_test::evenement1,
+      &table_test::evenement1bis, &table_test::imbriquee,  &table_test::fautive,
+      &table_test::gardeEnvironnement};
+  for (int32_t i = 0; i < 10; ++i) EXPECT_EQ(ordre[i]->code(), i) << ordre[i]->description();
+  EXPECT_EQ(framework::trouveParCode(4), &table_test::indisponible);
+  EXPECT_EQ(framework::trouveParCode(10), nullptr);
   EXPECT_EQ(framework::trouveParNom("PREMIERE"), &table_test::premiere);
-  // Newest first, and every code is unique.
+  // Newest first.
   std::vector<int32_t> codes;
   for (framework::FONCTION_ARX* f = framework::teteTable(); f; f = f->suivant()) codes.push_back(f->code());
-  for (size_t i = 1; i < codes.size(); ++i) EXPECT_EQ(codes[i], codes[i - 1] - 1);
-  EXPECT_EQ(codes.back(), 0);
+  ASSERT_EQ(codes.size(), 10u);
+  for (size_t i = 0; i < codes.size(); ++i) EXPECT_EQ(codes[i], 9 - static_cast<int32_t>(i));
 }
 
 TEST(TableDesFonctions, EvenementsNonDeclarablesEtExecutesDuPlusRecent) {

@@ -115,6 +115,21 @@ TEST(ParametreCompte, QuotedTextsHoldAtMost357Characters) {
   EXPECT_EQ(l.erreurs, "Erreur de lecture de l'identifiant d'un parametre\n");
 }
 
+TEST(ParametreCompte, ATextTheReaderWouldRefuseFailsTheWriteInstead) {
+  LISTE_PARAMETRES liste;
+  liste.emplace_back("a", std::string(357, 'x')).enfants.emplace_back("b", std::string(358, 'y'));
+  std::ostringstream flux;
+  framework::ecrireListe(flux, liste, 1);
+  EXPECT_TRUE(flux.fail()) << "the counted form holds 357 characters at most";
+  liste.front().enfants.front().valeur->pop_back();
+  flux = std::ostringstream();
+  framework::ecrireListe(flux, liste, 1);
+  ASSERT_FALSE(flux.fail());
+  const Lecture l = lireListe(flux.str());
+  EXPECT_TRUE(l.ok) << l.erreurs;
+  EXPECT_EQ(l.noeuds, liste);
+}
+
 TEST(ParametreCompte, TheInputTellsTheFormOfAList) {
   Lecture l = lireListe("+ a = b -");
   EXPECT_TRUE(l.ok);

@@ -134,6 +134,25 @@ TEST_F(Reglages, ReadingStopsAtTheFirstPairThatCannotBeRead) {
   EXPECT_EQ(plansSrc.texte().size(), 357u);
 }
 
+TEST_F(Reglages, ASettingTooLongForTheFileIsLeftOutAndTheOthersStayReadable) {
+  plansRes = std::string(358, 'r');
+  repertoire = "\\\\serveur\\partage\\\"x\"\\";
+  std::ostringstream flux;
+  {
+    CaptureErreurs capture;
+    framework::ecrireParametresEnregistres(flux);
+    EXPECT_EQ(capture.texte(),
+              "Réglage trop long (plus de 357 caractères), non enregistré : /ContourPt/PlansRes\n");
+  }
+  plansRes = "Contour";
+  nbPasses = 0;
+  repertoire.clear();
+  lire(flux.str());
+  EXPECT_EQ(plansRes.texte(), "Contour");
+  EXPECT_EQ(nbPasses, 3) << "the lines after the long one are read";
+  EXPECT_EQ(repertoire, "\\\\serveur\\partage\\\"x\"\\");
+}
+
 TEST_F(Reglages, RegistreFileRoundTripsThroughAHostPath) {
   const std::string chemin = dossier() + "\\registre.ini";  // a host path, "\" separated
   repertoire = "C:\\Données\\";

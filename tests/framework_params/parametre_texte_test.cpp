@@ -102,6 +102,62 @@ TEST(ParametreTexte, ABackslashBeforeAQuoteKeepsTheFileReadable) {
   EXPECT_EQ(l.noeuds.back(), PARAMETRE("suivant", "2"));
 }
 
+TEST(ParametreTexte, BackslashesAndQuotesReadBackExactlyAfterAnyNumberOfSaves) {
+  // A backslash at the end or before a quote once gained one backslash per
+  // save, until the value ate its closing quote.
+  LISTE_PARAMETRES liste;
+  for (const char* v : {"C:\\Clients\\", "\\", "\\\\", "a\\\"b", "\\\\\"", "\"\\", "x\\\\\\y\\\\"})
+    liste.emplace_back(v, v);
+  liste.emplace_back("suivant", "2");
+  std::string texte = ecrireTexte(liste);
+  for (int sauvegarde = 0; sauvegarde < 4; ++sauvegarde) {
+    const Lecture l = lireTexte(texte);
+    ASSERT_TRUE(l.ok) << sauvegarde << l.erreurs;
+    ASSERT_EQ(l.noeuds, liste) << sauvegarde;
+    ASSERT_EQ(ecrireTexte(l.noeuds), texte) << sauvegarde;
+    texte = ecrireTexte(l.noeuds);
+  }
+  // Only a run of backslashes that a quote follows is doubled.
+  EXPECT_EQ(ecrireTexte({PARAMETRE("C:\\Clients\\", "a\\\\\"b\\c")}),
+            "\"C:\\Clients\\\\\" = \"a\\\\\\\\\\\"b\\c\"\n");
+}
+
+TEST(ParametreTexte, FilesAlreadyWrittenReadAsBefore) {
+  // Paths are written unescaped, and the quotes and trailing backslashes the
+  // previous writer escaped read back as they were meant.
+  const Lecture l = lireTexte(
+      "\"C:\\dir\\file\" = \"\\\\serveur\\partage\"\n"
+      "rep = \"C:\\Clients\\\\\"\n"
+      "dit = \"il dit \\\"oui\\\"\"\n"
+      "mot = C:\\dir\\x\n");
+  EXPECT_TRUE(l.ok) << l.erreurs;
+  LISTE_PARAMETRES attendus;
+  attendus.emplace_back("C:\\dir\\file", "\\\\serveur\\partage");
+  attendus.emplace_back("rep", "C:\\Clients\\");
+  attendus.emplace_back("dit", "il dit \"oui\"");
+  attendus.emplace_back("mot", "C:\\dir\\x");
+  EXPECT_EQ(l.noeuds, attendus);
+}
+
+TEST(ParametreTexte, AnUnquotedXTypedByHandIsTheWordX) {
+  // The writer quotes every text: its bare X (absent) stands beside a quoted
+  // text or another bare X; beside an unquoted word, X is a word.
+  const Lecture l = lireTexte("Calque = X\nX = TN\n\"a\" = X\nX = \"v\"\nX = X\nXX = \"X\"\n");
+  EXPECT_TRUE(l.ok) << l.erreurs;
+  LISTE_PARAMETRES attendus;
+  attendus.emplace_back("Calque", "X");
+  attendus.emplace_back("X", "TN");
+  attendus.emplace_back("a", std::nullopt);
+  attendus.emplace_back(std::nullopt, "v");
+  attendus.emplace_back(std::nullopt, std::nullopt);
+  attendus.emplace_back("XX", "X");
+  EXPECT_EQ(l.noeuds, attendus);
+  // Written back, every text is quoted and each node reads as it was.
+  const Lecture relue = lireTexte(ecrireTexte(l.noeuds));
+  EXPECT_TRUE(relue.ok) << relue.erreurs;
+  EXPECT_EQ(relue.noeuds, attendus);
+}
+
 TEST(ParametreTexte, MissingEqualsAndMissingValueAreReported) {
   // An unquoted identifier runs to the next blank, so "a=" is the identifier.
   Lecture l = lireTexte("a= b\n");

@@ -42,7 +42,8 @@ TEST_F(Compagnons, WblockEtExportNeCopientRien) {
     EXPECT_FALSE(existe("bloc.axs")) << commande;
   }
   EXPECT_EQ(symbole("CHEMINOM"), "\"" + fichier("plan") + "\"");
-  // Cancelled commands leave the flag; the next ended command clears it.
+  // Another command starting leaves the flag; the next one to end, be cancelled
+  // or fail clears it (the editor reactor forwards all three).
   road::commandeCommence("WBLOCK");
   EXPECT_TRUE(road::exportEnCours());
   road::commandeCommence("LINE");
