@@ -96,23 +96,15 @@ bool PROJETTALVEX::ecrit(std::ostream& sortie) const {
 
 bool PROJETTALVEX::sauve(const std::optional<std::string>& fichier) {
   const std::string nom = fichier ? *fichier : fichier_;
-  const std::string cible = cheminSysteme(nom);
-  const std::string temporaire = cible + ".tmp~";
   auto echec = [&] {
-    std::remove(temporaire.c_str());
     fluxErreur() << "Impossible de creer le fichier <" << nom << ">" << std::endl;
     return false;
   };
   // A read-only project stays as it is, as writing over it would fail.
   if (nom.empty() || platform::isReadOnly(nom)) return echec();
-  {
-    std::ofstream sortie(temporaire, std::ios::binary | std::ios::trunc);
-    if (!sortie || !ecrit(sortie)) return echec();
-    sortie.close();
-    if (sortie.fail()) return echec();
-  }
   // Only a complete file takes the old one's place.
-  if (std::rename(temporaire.c_str(), cible.c_str()) != 0) return echec();
+  if (!platform::replaceFile(cheminSysteme(nom), [&](std::ostream& sortie) { return ecrit(sortie); }))
+    return echec();
   return true;
 }
 

@@ -10,6 +10,7 @@
 #include "dxf/drawing_names.h"
 #include "dxf/dxf.h"
 #include "dxf/output.h"
+#include "platform.h"
 
 namespace dxf {
 
@@ -324,29 +325,18 @@ std::string writeToString(const db::Database& db) {
 
 bool write(const db::Database& db, const std::string& path, std::string& error) {
   error.clear();
-  std::string fsPath = path;
-  std::replace(fsPath.begin(), fsPath.end(), '\\', '/');
-  // Written aside, then put in place: a failed save leaves the old file whole.
-  const std::string temp = fsPath + ".tmp";
-  std::FILE* file = std::fopen(temp.c_str(), "wb");
-  if (!file) {
-    error = std::string("impossible de créer le fichier (") + std::strerror(errno) + ")";
-    return false;
-  }
-  bool ok = false;
-  try {
-    Output out(file);
-    Writer(db, out).write();
-    ok = out.flush();
-  } catch (const std::exception& e) {
-    error = std::string("écriture interrompue: ") + e.what();
-  }
-  if (std::fclose(file) != 0) ok = false;
-  if (ok && std::rename(temp.c_str(), fsPath.c_str()) != 0) ok = false;
-  if (!ok) {
-    if (error.empty()) error = std::string("impossible d'écrire le fichier (") + std::strerror(errno) + ")";
-    std::remove(temp.c_str());
-  }
+  const bool ok = platform::replaceFile(path, [&](std::ostream& stream) {
+    try {
+      Output out(stream);
+      Writer(db, out).write();
+      return out.flush();
+    } catch (const std::exception& e) {
+      error = std::string("écriture interrompue: ") + e.what();
+      return false;
+    }
+  });
+  if (!ok && error.empty())
+    error = std::string("impossible d'écrire le fichier (") + std::strerror(errno) + ")";
   return ok;
 }
 
