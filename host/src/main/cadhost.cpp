@@ -114,7 +114,7 @@ bool readScript(const std::string& file, std::string& text, std::string& error) 
   std::stringstream content;
   if (in) content << in.rdbuf();
   if (!in || in.bad()) {
-    error = std::string("lecture du script impossible (") + std::strerror(errno) + ")";
+    error = std::string("script illisible (") + std::strerror(errno) + ")";
     return false;
   }
   text = content.str();
