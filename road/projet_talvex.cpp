@@ -103,8 +103,8 @@ bool PROJETTALVEX::sauve(const std::optional<std::string>& fichier) {
   // A read-only project stays as it is, as writing over it would fail.
   if (nom.empty() || platform::isReadOnly(nom)) return echec();
   // Only a complete file takes the old one's place.
-  if (!platform::replaceFile(cheminSysteme(nom), [&](std::ostream& sortie) { return ecrit(sortie); }))
-    return echec();
+  const auto ecriture = [&](std::ostream& sortie) { return ecrit(sortie); };
+  if (!platform::replaceFile(cheminSysteme(nom), ecriture)) return echec();
   return true;
 }
 

@@ -52,12 +52,13 @@ TEST_F(TableRecords, MadeByEntmakeFoundByTheTableFunctionsAndSaved) {
       << r.out;
 
   const std::string saved = dir.read("out.dxf");
-  for (const char* text : {"Tirets __ __", "romans.shx", "\n 49\n-0.25\n", "\nGELE\n 70\n1\n 62\n-4\n"})
+  for (const char* text :
+       {"Tirets __ __", "romans.shx", "\n 49\n-0.25\n", "\nGELE\n 70\n1\n 62\n-4\n"})
     EXPECT_NE(saved.find(text), std::string::npos) << text;
 
   const CadhostRun back = run({"--drawing", "out.dxf", "-e",
-                               "(prin1 (mapcar '(lambda (n) (cdr (assoc 62 (tblsearch \"LAYER\" n))))"
-                               " '(\"TN\" \"GELE\")))"});
+                               "(prin1 (mapcar '(lambda (n)"
+                               " (cdr (assoc 62 (tblsearch \"LAYER\" n)))) '(\"TN\" \"GELE\")))"});
   ASSERT_EQ(back.status, 0) << back.out << back.err;
   EXPECT_NE(back.out.find("(3 -4)"), std::string::npos) << back.out;
 }

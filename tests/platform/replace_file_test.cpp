@@ -33,13 +33,13 @@ TEST(ReplaceFile, KeepsPermissionsAndTheUsersOtherFiles) {
   dir.write("plan.dxf", "ancien");
   ::chmod(dir.file("plan.dxf").c_str(), 0600);
   // Names a save might have picked for its temporary file.
-  for (const char* other : {"plan.dxf.tmp", "plan.dxf.tmp~", ".plan.dxf.tmp"}) dir.write(other, other);
+  const char* const others[] = {"plan.dxf.tmp", "plan.dxf.tmp~", ".plan.dxf.tmp"};
+  for (const char* other : others) dir.write(other, other);
 
   ASSERT_TRUE(writes(dir.file("plan.dxf"), "nouveau"));
   EXPECT_EQ(dir.read("plan.dxf"), "nouveau");
   EXPECT_EQ(modeOf(dir.file("plan.dxf")), 0600u);
-  for (const char* other : {"plan.dxf.tmp", "plan.dxf.tmp~", ".plan.dxf.tmp"})
-    EXPECT_EQ(dir.read(other), other);
+  for (const char* other : others) EXPECT_EQ(dir.read(other), other);
   EXPECT_EQ(entries(dir), 4u) << "no temporary file is left behind";
 
   // A new file gets the permissions the user's umask gives.
@@ -104,7 +104,7 @@ TEST(ReplaceFile, TheRegistryFileKeepsItsPermissionsAndLink) {
   fs::create_symlink(dir.file("vrai.txt"), dir.file("registre.txt"));
   EnvOverride file("CADHOST_REGISTRY", dir.file("registre.txt"));
 
-  ASSERT_TRUE(platform::writeRegistryString("HKEY_CURRENT_USER\\Software\\Talvex", "Cle", "valeur"));
+  ASSERT_TRUE(platform::writeRegistryString("HKCU\\Software\\Talvex", "Cle", "valeur"));
   EXPECT_TRUE(fs::is_symlink(dir.file("registre.txt")));
   EXPECT_NE(dir.read("vrai.txt").find("valeur"), std::string::npos);
   EXPECT_EQ(modeOf(dir.file("vrai.txt")), 0600u);

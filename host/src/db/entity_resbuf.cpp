@@ -55,8 +55,10 @@ void appendGroup(RbListBuilder& list, const Database& db, const Group& g) {
       break;
     case Group::Int:
       if (kind == RbKind::Short) list.appendInt(g.code, static_cast<int>(g.asInt()));
-      else if (kind == RbKind::Long) list.append(g.code)->resval.rlong = static_cast<int32_t>(g.asInt());
-      else if (kind == RbKind::Int64) list.append(g.code)->resval.mnInt64 = g.asInt();
+      else if (kind == RbKind::Long)
+        list.append(g.code)->resval.rlong = static_cast<int32_t>(g.asInt());
+      else if (kind == RbKind::Int64)
+        list.append(g.code)->resval.mnInt64 = g.asInt();
       break;
   }
 }

@@ -71,7 +71,8 @@ void Output::handle(int c, uint64_t value) {
 
 bool Output::flush() {
   if (!stream_ || failed_) return !failed_;
-  if (!buffer_.empty()) stream_->write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  if (!buffer_.empty())
+    stream_->write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
   failed_ = !stream_->good();
   buffer_.clear();
   return !failed_;
