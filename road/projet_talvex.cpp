@@ -1,7 +1,6 @@
 #include "road/projet_talvex.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 
 #include "acedads.h"
@@ -132,27 +131,19 @@ bool PROJETTALVEX::ecrit(std::ostream& sortie) const {
 bool PROJETTALVEX::sauve(const std::optional<std::string>& fichier) {
   const std::string nom = fichier ? *fichier : fichier_;
   if (!lectureComplete()) {
-    fluxErreur() << "Fichier <" << fichier_ << "> non reecrit : sa lecture a echoue (" << problemeLecture_
-                 << ")" << std::endl;
+    fluxErreur() << "Fichier <" << fichier_ << "> non reecrit : sa lecture a echoue ("
+                 << problemeLecture_ << ")" << std::endl;
     return false;
   }
-  const std::string cible = cheminSysteme(nom);
-  const std::string temporaire = cible + ".tmp~";
   auto echec = [&] {
-    std::remove(temporaire.c_str());
     fluxErreur() << "Impossible de creer le fichier <" << nom << ">" << std::endl;
     return false;
   };
   // A read-only project stays as it is, as writing over it would fail.
   if (nom.empty() || platform::isReadOnly(nom)) return echec();
-  {
-    std::ofstream sortie(temporaire, std::ios::binary | std::ios::trunc);
-    if (!sortie || !ecrit(sortie)) return echec();
-    sortie.close();
-    if (sortie.fail()) return echec();
-  }
   // Only a complete file takes the old one's place.
-  if (std::rename(temporaire.c_str(), cible.c_str()) != 0) return echec();
+  const auto ecriture = [&](std::ostream& sortie) { return ecrit(sortie); };
+  if (!platform::replaceFile(cheminSysteme(nom), ecriture)) return echec();
   return true;
 }
 

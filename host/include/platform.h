@@ -8,6 +8,8 @@
 // false, an empty optional or a documented error value.
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -106,6 +108,14 @@ HOST_API bool deleteFile(std::string_view path);
 // matched case-insensitively, "*.*" meaning every name. Sorted by name,
 // without "." and "..".
 HOST_API std::vector<DirEntry> listDirectory(std::string_view pattern);
+
+// Replaces the file at `path` all or nothing with what `write` puts in the stream: the text
+// goes to a new temporary file of a unique name beside the file (beside the final target when
+// `path` is a symbolic link, which stays a link), gets the old file's permissions (a new
+// file gets the usual ones), and takes the file's place only when `write` returned true and
+// the stream stayed good. Nothing is changed on failure. False on failure, with errno saying
+// why when the system refused.
+HOST_API bool replaceFile(std::string_view path, const std::function<bool(std::ostream&)>& write);
 
 // ---- Registry values -----------------------------------------------------
 //

@@ -9,6 +9,7 @@
 #include "core/session.h"
 #include "db/entity_ops.h"
 #include "db/entity_resbuf.h"
+#include "db/table_records.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ void setName(ads_name out, const db::Database& db, int64_t index) {
   out[1] = db.serial();
 }
 
+// `result` (entmakex) gets the name of the entity made.
 int make(const resbuf* list, ads_name result) {
   db::Database* db = currentDb();
   if (!db) {
@@ -52,7 +54,13 @@ int make(const resbuf* list, ads_name result) {
   std::vector<db::InGroup> groups;
   int error = groupsFromList(list, groups);
   db::MakeResult made;
-  if (!error) {
+  if (!error && db::isTableRecordList(groups)) {
+    // Records have no entity name to give back, and cannot come between the
+    // pieces of a complex entity.
+    error = result || !db->pending.empty() ? host::kErrBadEntityType
+                                           : db::makeTableRecord(*db, groups);
+    db->pending.clear();
+  } else if (!error) {
     made = db::makeEntities(*db, groups);
     error = made.error;
   } else {

@@ -1,5 +1,6 @@
 // The host's symbol-table functions (acdbTblNext, acdbTblSearch): the layer
-// table is the one this host keeps; the other tables are empty.
+// table, and the line types and text styles made by entmake; the other tables
+// are empty.
 #include <exception>
 #include <strings.h>
 
@@ -7,28 +8,30 @@
 #include "acedads.h"
 #include "core/host_errors.h"
 #include "core/session.h"
+#include "db/entity_resbuf.h"
 #include "db/resbuf_list.h"
 
 namespace {
 
 using host::session;
 
-enum class Table { Layer, Empty, Unknown };
+enum class Table { Layer, Linetype, Style, Empty, Unknown };
 
 Table tableOf(const ACHAR* name) {
   if (!name) return Table::Unknown;
   if (strcasecmp(name, "LAYER") == 0) return Table::Layer;
-  for (const char* other : {"LTYPE", "VIEW", "STYLE", "BLOCK", "UCS", "APPID", "DIMSTYLE", "VPORT"})
+  if (strcasecmp(name, "LTYPE") == 0) return Table::Linetype;
+  if (strcasecmp(name, "STYLE") == 0) return Table::Style;
+  for (const char* other : {"VIEW", "BLOCK", "UCS", "APPID", "DIMSTYLE", "VPORT"})
     if (strcasecmp(name, other) == 0) return Table::Empty;
   return Table::Unknown;
 }
 
 // The database the call works on, or nullptr (ERRNO set) when it answers nil.
-db::Database* layerTableOf(const ACHAR* tblname) {
-  const Table t = tableOf(tblname);
+db::Database* databaseFor(Table t) {
   if (t == Table::Unknown) session().setErrno(host::kErrInvalidTableName);
   host::Document* doc = session().currentPtr();
-  return t == Table::Layer && doc ? &doc->db() : nullptr;
+  return t != Table::Unknown && t != Table::Empty && doc ? &doc->db() : nullptr;
 }
 
 resbuf* layerRecord(const db::Database& db, uint32_t index) {
@@ -42,6 +45,19 @@ resbuf* layerRecord(const db::Database& db, uint32_t index) {
   return list.release();
 }
 
+resbuf* otherRecord(const db::Database& db, const char* type, const db::TableRecord& r) {
+  db::RbListBuilder list;
+  list.appendText(0, type);
+  list.appendText(2, r.name);
+  list.appendInt(70, r.flags);
+  for (const db::Group& g : r.groups) db::appendGroup(list, db, g);
+  return list.release();
+}
+
+db::RecordTable& recordsOf(db::Database& db, Table t) {
+  return t == Table::Linetype ? db.linetypes : db.textStyles;
+}
+const char* typeOf(Table t) { return t == Table::Linetype ? "LTYPE" : "STYLE"; }
 
 }  // namespace
 
@@ -51,22 +67,37 @@ extern "C" {
 
 resbuf* acdbTblNext(const ACHAR* tblname, int rewind) {
   return guardedCall(__func__, [&]() -> resbuf* {
-    db::Database* db = layerTableOf(tblname);
+    const Table t = tableOf(tblname);
+    db::Database* db = databaseFor(t);
     if (!db) return nullptr;
-    if (rewind) db->layerCursor = 0;
-    if (db->layerCursor >= db->layers.size()) return nullptr;
-    return layerRecord(*db, db->layerCursor++);
+    if (t == Table::Layer) {
+      if (rewind) db->layerCursor = 0;
+      if (db->layerCursor >= db->layers.size()) return nullptr;
+      return layerRecord(*db, db->layerCursor++);
+    }
+    db::RecordTable& table = recordsOf(*db, t);
+    if (rewind) table.cursor = 0;
+    if (table.cursor >= table.records.size()) return nullptr;
+    return otherRecord(*db, typeOf(t), table.records[table.cursor++]);
   });
 }
 
 resbuf* acdbTblSearch(const ACHAR* tblname, const ACHAR* sym, int setnext) {
   return guardedCall(__func__, [&]() -> resbuf* {
-    db::Database* db = layerTableOf(tblname);
+    const Table t = tableOf(tblname);
+    db::Database* db = databaseFor(t);
     if (!db || !sym) return nullptr;
-    const int index = db->layers.find(sym);
-    if (index < 0) return nullptr;
-    if (setnext) db->layerCursor = static_cast<uint32_t>(index) + 1;
-    return layerRecord(*db, static_cast<uint32_t>(index));
+    if (t == Table::Layer) {
+      const int index = db->layers.find(sym);
+      if (index < 0) return nullptr;
+      if (setnext) db->layerCursor = static_cast<uint32_t>(index) + 1;
+      return layerRecord(*db, static_cast<uint32_t>(index));
+    }
+    db::RecordTable& table = recordsOf(*db, t);
+    const db::TableRecord* found = table.find(sym);
+    if (!found) return nullptr;
+    if (setnext) table.cursor = static_cast<uint32_t>(found - table.records.data()) + 1;
+    return otherRecord(*db, typeOf(t), *found);
   });
 }
 

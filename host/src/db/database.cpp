@@ -46,6 +46,13 @@ std::pair<size_t, size_t> Database::complexRange(size_t index) const {
   return {first, last};
 }
 
+const TableRecord* RecordTable::find(std::string_view name) const {
+  for (const TableRecord& r : records)
+    if (r.name.size() == name.size() && strncasecmp(r.name.data(), name.data(), name.size()) == 0)
+      return &r;
+  return nullptr;
+}
+
 const HeaderVar* Database::headerVar(std::string_view name) const {
   for (const HeaderVar& v : header)
     if (v.name.size() == name.size() && strncasecmp(v.name.data(), name.data(), name.size()) == 0)

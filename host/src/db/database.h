@@ -90,6 +90,22 @@ class LayerTable {
   std::unordered_map<std::string, uint32_t> byUpperName_;
 };
 
+// A record of a table other than LAYER (LTYPE, STYLE) made by entmake: its
+// flags (70) and its other groups in DXF order.
+struct TableRecord {
+  std::string name;
+  int flags = 0;
+  std::vector<Group> groups;  // texts in the database's string pool
+};
+
+// The records of one such table, and where acdbTblNext goes on from.
+struct RecordTable {
+  std::vector<TableRecord> records;
+  uint32_t cursor = 0;
+  // The record of that name (case ignored), or nullptr.
+  const TableRecord* find(std::string_view name) const;
+};
+
 // Header variables read from and written to DXF ($EXTMIN, $CLAYER ...), as text groups.
 struct HeaderVar {
   std::string name;                          // with its "$"
@@ -121,6 +137,9 @@ class Database : public AcDbDatabase {
   std::vector<Entity> pending;
   // Where acdbTblNext on the layer table goes on from (index of the next record).
   uint32_t layerCursor = 0;
+  // Line types and text styles made by entmake; those every drawing has
+  // (CONTINUOUS, STANDARD ...) and those entities name are not listed.
+  RecordTable linetypes, textStyles;
 
   uint64_t newHandle() { return nextHandle++; }
   const std::string& text(const Group& g) const { return strings.at(g.text); }

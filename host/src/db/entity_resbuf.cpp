@@ -38,6 +38,31 @@ int groupsFromList(const resbuf* list, std::vector<InGroup>& out) {
   return 0;
 }
 
+void appendGroup(RbListBuilder& list, const Database& db, const Group& g) {
+  const RbKind kind = host::resbufKind(g.code);
+  switch (g.kind) {
+    case Group::Text:
+      if (kind == RbKind::Text) list.appendText(g.code, db.text(g));
+      break;
+    case Group::Point:
+      if (kind == RbKind::Point) {
+        resbuf* rb = list.append(g.code);
+        for (int i = 0; i < 3; ++i) rb->resval.rpoint[i] = g.v[i];
+      }
+      break;
+    case Group::Real:
+      if (kind == RbKind::Real) list.append(g.code)->resval.rreal = g.v[0];
+      break;
+    case Group::Int:
+      if (kind == RbKind::Short) list.appendInt(g.code, static_cast<int>(g.asInt()));
+      else if (kind == RbKind::Long)
+        list.append(g.code)->resval.rlong = static_cast<int32_t>(g.asInt());
+      else if (kind == RbKind::Int64)
+        list.append(g.code)->resval.mnInt64 = g.asInt();
+      break;
+  }
+}
+
 RbList entityToList(const Database& db, size_t index) {
   const Entity& e = db.entities[index];
   RbListBuilder list;
@@ -51,29 +76,9 @@ RbList entityToList(const Database& db, size_t index) {
     if (*c >= 'a' && *c <= 'f') *c = static_cast<char>(*c - 'a' + 'A');
   list.appendText(5, std::string_view(hex, static_cast<size_t>(end - hex)));
   list.appendText(8, db.layers.at(e.layer).name);
-  for (const Group& g : e.groups) {
-    if (g.code >= 1000) continue;  // extended data is only given to the applications that ask
-    const RbKind kind = host::resbufKind(g.code);
-    switch (g.kind) {
-      case Group::Text:
-        if (kind == RbKind::Text) list.appendText(g.code, db.text(g));
-        break;
-      case Group::Point:
-        if (kind == RbKind::Point) {
-          resbuf* rb = list.append(g.code);
-          for (int i = 0; i < 3; ++i) rb->resval.rpoint[i] = g.v[i];
-        }
-        break;
-      case Group::Real:
-        if (kind == RbKind::Real) list.append(g.code)->resval.rreal = g.v[0];
-        break;
-      case Group::Int:
-        if (kind == RbKind::Short) list.appendInt(g.code, static_cast<int>(g.asInt()));
-        else if (kind == RbKind::Long) list.append(g.code)->resval.rlong = static_cast<int32_t>(g.asInt());
-        else if (kind == RbKind::Int64) list.append(g.code)->resval.mnInt64 = g.asInt();
-        break;
-    }
-  }
+  // Extended data is only given to the applications that ask.
+  for (const Group& g : e.groups)
+    if (g.code < 1000) appendGroup(list, db, g);
   return RbList(list.release());
 }
 

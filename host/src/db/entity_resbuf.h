@@ -11,6 +11,10 @@ namespace db {
 // ERRNO number of a group whose value cannot be read (a value code, a binary chunk).
 int groupsFromList(const resbuf* list, std::vector<InGroup>& out);
 
+// Appends a group as the result buffer of its code's type; a value of another
+// type than its code carries is left out.
+void appendGroup(RbListBuilder& list, const Database& db, const Group& g);
+
 // The entget list of an entity: -1 name, 0 type, 5 handle, 8 layer, then its groups.
 RbList entityToList(const Database& db, size_t index);
 

@@ -40,6 +40,14 @@ bool GroupReader::fail(size_t line, std::string_view what) {
   return false;
 }
 
+bool GroupReader::lineFailed(size_t line) {
+  if (lines_.readError()) return !fail(line, "erreur de lecture du fichier");
+  if (lines_.lineTooLong())
+    return !fail(line, "ligne trop longue (plus de " + std::to_string(LineReader::kMaxLine >> 20) +
+                           " Mio)");
+  return false;
+}
+
 bool GroupReader::next(RawGroup& g) {
   if (again_) {
     again_ = false;
@@ -49,7 +57,7 @@ bool GroupReader::next(RawGroup& g) {
   for (;;) {
     std::string_view codeLine;
     if (!lines_.next(codeLine)) {
-      if (lines_.readError()) return fail(lines_.lineNumber() + 1, "erreur de lecture du fichier");
+      lineFailed(lines_.lineNumber() + 1);
       return false;
     }
     const size_t line = lines_.lineNumber();
@@ -62,7 +70,7 @@ bool GroupReader::next(RawGroup& g) {
       return fail(line, "code de groupe attendu");
     std::string_view value;
     if (!lines_.next(value)) {
-      if (lines_.readError()) return fail(line + 1, "erreur de lecture du fichier");
+      if (lineFailed(line + 1)) return false;
       return fail(line + 1, "valeur du code " + std::to_string(code) + " attendue, fin du fichier");
     }
     if (code == 999) continue;  // a comment

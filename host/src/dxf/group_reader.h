@@ -45,6 +45,9 @@ class GroupReader {
   bool handle(const RawGroup& g, uint64_t& v);
 
  private:
+  // Records why the line `line` could not be read, if it could not: true then.
+  bool lineFailed(size_t line);
+
   LineReader& lines_;
   RawGroup last_;
   bool again_ = false;

@@ -70,9 +70,10 @@ void Output::handle(int c, uint64_t value) {
 }
 
 bool Output::flush() {
-  if (!file_ || failed_) return !failed_;
-  if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size())
-    failed_ = true;
+  if (!stream_ || failed_) return !failed_;
+  if (!buffer_.empty())
+    stream_->write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  failed_ = !stream_->good();
   buffer_.clear();
   return !failed_;
 }

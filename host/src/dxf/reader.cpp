@@ -260,6 +260,10 @@ namespace {
 
 std::unique_ptr<db::Database> readLines(LineReader& lines, size_t sizeHint, std::string& error,
                                         std::vector<std::string>* notes) {
+  if (lines.peek(kBinarySignature.size()) == kBinarySignature) {
+    error = kBinaryMessage;
+    return nullptr;
+  }
   try {
     Reader reader(lines, sizeHint, notes);
     return reader.run(error);
@@ -277,10 +281,6 @@ std::unique_ptr<db::Database> readLines(LineReader& lines, size_t sizeHint, std:
 std::unique_ptr<db::Database> readFromMemory(std::string_view data, std::string& error,
                                              std::vector<std::string>* notes) {
   error.clear();
-  if (data.substr(0, kBinarySignature.size()) == kBinarySignature) {
-    error = kBinaryMessage;
-    return nullptr;
-  }
   LineReader lines(data);
   return readLines(lines, data.size(), error, notes);
 }
@@ -309,13 +309,6 @@ std::unique_ptr<db::Database> read(const std::string& path, std::string& error,
     }
     if (S_ISREG(info.st_mode)) size = static_cast<size_t>(info.st_size);
   }
-  char start[32] = {};
-  const size_t got = std::fread(start, 1, kBinarySignature.size(), file);
-  if (std::string_view(start, got) == kBinarySignature) {
-    error = kBinaryMessage;
-    return nullptr;
-  }
-  std::rewind(file);
   LineReader lines(file);
   return readLines(lines, size, error, notes);
 }

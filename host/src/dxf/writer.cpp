@@ -10,6 +10,7 @@
 #include "dxf/drawing_names.h"
 #include "dxf/dxf.h"
 #include "dxf/output.h"
+#include "platform.h"
 
 namespace dxf {
 
@@ -49,7 +50,8 @@ class Writer {
   void blocks();
   void entities();
   void entity(const db::Entity& e);
-  void group(const db::Entity& e, const db::Group& g);
+  // `flat`: a point written without its Z (LWPOLYLINE vertices).
+  void group(const db::Group& g, bool flat = false);
   void objects();
   void section(const char* name) {
     out_.raw(0, "SECTION");
@@ -85,6 +87,9 @@ Table& Writer::addTable(const char* name, const char* recordClass, std::vector<s
 void Writer::plan() {
   NameSet linetypes = usedNames(db_, 6);
   for (uint32_t i = 0; i < db_.layers.size(); ++i) linetypes.add(db_.layers.at(i).linetype);
+  for (const db::TableRecord& r : db_.linetypes.records) linetypes.add(r.name);
+  NameSet styles = usedNames(db_, 7);
+  for (const db::TableRecord& r : db_.textStyles.records) styles.add(r.name);
   std::vector<std::string> layers;
   for (uint32_t i = 0; i < db_.layers.size(); ++i) layers.push_back(db_.layers.at(i).name);
   std::vector<std::string> blockNames = {"*Model_Space", "*Paper_Space"};
@@ -98,7 +103,7 @@ void Writer::plan() {
   addTable("VPORT", "AcDbViewportTableRecord", {"*Active"});
   addTable("LTYPE", "AcDbLinetypeTableRecord", merged({"ByBlock", "ByLayer", "Continuous"}, linetypes));
   addTable("LAYER", "AcDbLayerTableRecord", layers);
-  addTable("STYLE", "AcDbTextStyleTableRecord", merged({"Standard"}, usedNames(db_, 7)));
+  addTable("STYLE", "AcDbTextStyleTableRecord", merged({"Standard"}, styles));
   addTable("VIEW", "AcDbViewTableRecord", {});
   addTable("UCS", "AcDbUCSTableRecord", {});
   addTable("APPID", "AcDbRegAppTableRecord", merged({"ACAD"}, usedNames(db_, 1001)));
@@ -180,6 +185,14 @@ void Writer::tableEntry(const Table& t, const Named& e, size_t index) {
     out_.integer(70, layer.flags);
     out_.integer(62, layer.color);
     out_.text(6, layer.linetype);
+    return;
+  }
+  const db::RecordTable* made = type == "LTYPE"   ? &db_.linetypes
+                                : type == "STYLE" ? &db_.textStyles
+                                                  : nullptr;
+  if (const db::TableRecord* r = made ? made->find(e.name) : nullptr) {
+    out_.integer(70, r->flags);
+    for (const db::Group& g : r->groups) group(g);
     return;
   }
   out_.integer(70, 0);
@@ -266,7 +279,7 @@ void Writer::entity(const db::Entity& e) {
   out_.raw(100, "AcDbEntity");
   const auto firstInEntityPart = [](int code) { return code == 67 || code == 410; };
   for (const db::Group& g : e.groups)
-    if (db::subclassRank(e.type, g.code) == 0 && firstInEntityPart(g.code)) group(e, g);
+    if (db::subclassRank(e.type, g.code) == 0 && firstInEntityPart(g.code)) group(g);
   out_.text(8, db_.layers.at(e.layer).name);
   int rank = 0;
   for (const db::Group& g : e.groups) {
@@ -276,20 +289,20 @@ void Writer::entity(const db::Entity& e) {
     for (; rank < r && rank < 2; ++rank)
       if (const char* marker = db::subclassMarker(e.type, rank + 1, markerFlags, flags))
         out_.raw(100, marker);
-    group(e, g);
+    group(g, e.type == db::EntityType::LwPolyline && g.code == 10);
   }
   for (; rank < 2; ++rank)
     if (const char* marker = db::subclassMarker(e.type, rank + 1, markerFlags, flags))
       out_.raw(100, marker);
 }
 
-void Writer::group(const db::Entity& e, const db::Group& g) {
+void Writer::group(const db::Group& g, bool flat) {
   switch (g.kind) {
     case db::Group::Point:
       out_.real(g.code, g.v[0]);
       out_.real(g.code + 10, g.v[1]);
       // LWPOLYLINE vertices are 2D: their elevation is group 38.
-      if (!(e.type == db::EntityType::LwPolyline && g.code == 10)) out_.real(g.code + 20, g.v[2]);
+      if (!flat) out_.real(g.code + 20, g.v[2]);
       break;
     case db::Group::Real: out_.real(g.code, g.v[0]); break;
     case db::Group::Int: out_.integer(g.code, g.asInt()); break;
@@ -324,29 +337,18 @@ std::string writeToString(const db::Database& db) {
 
 bool write(const db::Database& db, const std::string& path, std::string& error) {
   error.clear();
-  std::string fsPath = path;
-  std::replace(fsPath.begin(), fsPath.end(), '\\', '/');
-  // Written aside, then put in place: a failed save leaves the old file whole.
-  const std::string temp = fsPath + ".tmp";
-  std::FILE* file = std::fopen(temp.c_str(), "wb");
-  if (!file) {
-    error = std::string("impossible de créer le fichier (") + std::strerror(errno) + ")";
-    return false;
-  }
-  bool ok = false;
-  try {
-    Output out(file);
-    Writer(db, out).write();
-    ok = out.flush();
-  } catch (const std::exception& e) {
-    error = std::string("écriture interrompue: ") + e.what();
-  }
-  if (std::fclose(file) != 0) ok = false;
-  if (ok && std::rename(temp.c_str(), fsPath.c_str()) != 0) ok = false;
-  if (!ok) {
-    if (error.empty()) error = std::string("impossible d'écrire le fichier (") + std::strerror(errno) + ")";
-    std::remove(temp.c_str());
-  }
+  const bool ok = platform::replaceFile(path, [&](std::ostream& stream) {
+    try {
+      Output out(stream);
+      Writer(db, out).write();
+      return out.flush();
+    } catch (const std::exception& e) {
+      error = std::string("écriture interrompue: ") + e.what();
+      return false;
+    }
+  });
+  if (!ok && error.empty())
+    error = std::string("impossible d'écrire le fichier (") + std::strerror(errno) + ")";
   return ok;
 }
 

@@ -28,7 +28,7 @@ Value sStrcat(Args& a) {
 Value sStrlen(Args& a) {
   size_t n = 0;
   for (size_t i = 0; i < a.size(); ++i) n += a.string(i).size();
-  return Value::integer(static_cast<int32_t>(n));
+  return Value::count(n);
 }
 
 Value sSubstr(Args& a) {
@@ -105,9 +105,8 @@ double leadingReal(const std::string& s) {
     }
   }
   const char* first = s.data() + start + (s[start] == '+' ? 1 : 0);
-  double d = 0;
-  std::from_chars(first, s.data() + i, d);
-  return d;
+  const char* end = first;
+  return decimalValue(first, s.data() + i, end);
 }
 
 Value sAtof(Args& a) { return Value::real(leadingReal(a.string(0))); }

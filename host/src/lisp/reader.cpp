@@ -1,7 +1,11 @@
 #include "lisp/reader.h"
 
+#include <locale.h>
+
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "lisp/error.h"
@@ -58,18 +62,22 @@ bool parseNumber(std::string_view tok, Value& out) {
       }
     }
   }
-  double d = 0;
-  auto r = std::from_chars(first, last, d, std::chars_format::general);
-  if (r.ptr != last) return false;
-  if (r.ec == std::errc::result_out_of_range) {
-    // Too small reads as zero, too large as infinity.
-    const bool tiny = tok.find("e-") != std::string_view::npos || tok.find("E-") != std::string_view::npos;
-    d = tiny ? 0.0 : HUGE_VAL;
-  } else if (r.ec != std::errc()) {
-    return false;
-  }
+  const char* end = first;
+  const double d = decimalValue(first, last, end);
+  if (end != last) return false;
   out = Value::real(negative ? -d : d);
   return true;
+}
+
+double decimalValue(const char* first, const char* last, const char*& end) {
+  double d = 0;
+  const auto r = std::from_chars(first, last, d, std::chars_format::general);
+  end = r.ec == std::errc() || r.ec == std::errc::result_out_of_range ? r.ptr : first;
+  if (r.ec != std::errc::result_out_of_range) return d;
+  // from_chars gives no value out of range; strtod rounds to the nearest double.
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+  const std::string text(first, r.ptr);
+  return cLocale ? strtod_l(text.c_str(), nullptr, cLocale) : std::strtod(text.c_str(), nullptr);
 }
 
 Reader::Reader(SymbolTable& symbols, std::string_view text, uint32_t source)

@@ -39,4 +39,10 @@ class Reader {
 // beyond 32 bits become reals. False when the text is not a number.
 bool parseNumber(std::string_view token, Value& out);
 
+// The double nearest the decimal number that [first, last) starts with (sign,
+// digits, point, exponent, as from_chars reads them), as strtod gives it: beyond
+// the range of doubles an underflow is zero or a denormal, an overflow infinity.
+// `end` is where the number stops (first when there is none).
+double decimalValue(const char* first, const char* last, const char*& end);
+
 }  // namespace lisp

@@ -66,6 +66,12 @@ class Value {
     v.u_.r = d;
     return v;
   }
+  // A count (a length, a size): an integer while it fits the 32 bits of LISP
+  // integers, else a real, exact up to 2^53, rather than a count that wraps.
+  static Value count(uint64_t n) noexcept {
+    return n <= static_cast<uint64_t>(INT32_MAX) ? integer(static_cast<int32_t>(n))
+                                                 : real(static_cast<double>(n));
+  }
   static Value symbol(Symbol* s) noexcept {
     Value v;
     v.type_ = Type::Symbol;

@@ -1,8 +1,11 @@
 // cadhost: the headless CAD host. Opens a drawing, loads the modules, runs
 // AutoLISP expressions and scripts, and saves the drawing.
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -44,6 +47,11 @@ bool parseArgs(int argc, char** argv, Options& o, std::string& error) {
         return false;
       }
       out = argv[++i];
+      // An empty name is a slip (an unset shell variable), never a file or a module.
+      if (out.empty() && a != "-e") {
+        error = a + " attend une valeur non vide";
+        return false;
+      }
       return true;
     };
     if (a == "--drawing") {
@@ -88,15 +96,40 @@ void loadModules(const Options& o) {
   }
 }
 
-bool runScript(const std::string& file) {
-  std::ifstream in(host::toFsPath(file), std::ios::binary);
-  if (!in) {
-    host::session().print("; erreur: fichier introuvable: " + file + "\n");
+// The text of a script file, or why it cannot be had.
+bool readScript(const std::string& file, std::string& text, std::string& error) {
+  const std::string path = host::toFsPath(file);
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) {
+    error = errno == ENOENT || errno == ENOTDIR
+                ? std::string("script introuvable")
+                : std::string("script illisible (") + std::strerror(errno) + ")";
     return false;
   }
-  std::stringstream text;
-  text << in.rdbuf();
-  return host::session().current().lisp().run(text.str(), file);
+  if (S_ISDIR(info.st_mode)) {
+    error = "c'est un répertoire, pas un script";
+    return false;
+  }
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream content;
+  if (in) content << in.rdbuf();
+  if (!in || in.bad()) {
+    error = std::string("script illisible (") + std::strerror(errno) + ")";
+    return false;
+  }
+  text = content.str();
+  return true;
+}
+
+enum class Outcome { Done, LispError, BadScript };
+
+Outcome runScript(const std::string& file) {
+  std::string text, error;
+  if (!readScript(file, text, error)) {
+    std::fprintf(stderr, "cadhost: %s: %s\n", file.c_str(), error.c_str());
+    return Outcome::BadScript;
+  }
+  return host::session().current().lisp().run(text, file) ? Outcome::Done : Outcome::LispError;
 }
 
 // Reads expressions typed at a terminal until end of input.
@@ -160,15 +193,20 @@ int main(int argc, char** argv) {
 
   loadModules(options);
 
-  bool ok = true;
+  Outcome outcome = Outcome::Done;
   for (const auto& step : options.steps) {
-    ok = step.expression ? session.current().lisp().run(step.text, "-e", true)
-                         : runScript(step.text);
-    if (!ok) break;
+    if (step.expression) {
+      outcome = session.current().lisp().run(step.text, "-e", true) ? Outcome::Done
+                                                                     : Outcome::LispError;
+    } else {
+      outcome = runScript(step.text);
+    }
+    if (outcome != Outcome::Done) break;
   }
+  const bool ok = outcome == Outcome::Done;
   if (ok && options.steps.empty() && isatty(STDIN_FILENO)) interactive();
 
-  int status = ok ? 0 : 1;
+  int status = ok ? 0 : outcome == Outcome::BadScript ? 2 : 1;
   if (ok && !options.save.empty()) {
     host::sysVarsToHeader(session.current().vars(), session.current().db());
     if (!dxf::write(session.current().db(), host::toFsPath(options.save), error)) {

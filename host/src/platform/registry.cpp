@@ -61,18 +61,8 @@ class RegistryFile {
       if (!ec) host::session().print("Registre " + path_ + ": ancien fichier gardé sous " + kept + "\n");
       badLines_ = 0;
     }
-    const std::string temp = path_ + ".tmp" + std::to_string(::getpid());
-    {
-      std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-      out << data_.serialize();
-      if (!out.flush()) {
-        fs::remove(temp, ec);
-        return false;
-      }
-    }
-    fs::rename(temp, path_, ec);
-    if (ec) fs::remove(temp, ec);
-    return !ec;
+    const std::string text = data_.serialize();
+    return replaceFile(path_, [&](std::ostream& out) { return static_cast<bool>(out << text); });
   }
 
  private:
