@@ -105,14 +105,16 @@ bool PROJETTALVEX::lisEnregistrements(std::istream& entree) {
       framework::PARAMETRE lu;
       // A block that does not read keeps the settings already held.
       if (lu.lire(entree, framework::kModeTexte)) terrain_ = std::move(lu);
-      else erreurLecture("PROJETTALVEX::ES : Erreur de lecture du bloc " + std::string(kTagDonneesTerrain));
+      else
+        erreurLecture(std::string("PROJETTALVEX::ES : Erreur de lecture du bloc ") +
+                      kTagDonneesTerrain);
     } else if (memeMot(mot, kTagAxeEnPlan)) {
       auto axe = std::make_unique<AXE_EN_PLAN>();
       axe->ES(entree, nullptr, anticipe);
       axes_.push_back(std::move(axe));
     } else {
-      erreurLecture("PROJETTALVEX::ES : Erreur de fichier : attente de " + std::string(kTagAxeEnPlan) +
-                    ", trouve " + mot);
+      erreurLecture(std::string("PROJETTALVEX::ES : Erreur de fichier : attente de ") +
+                    kTagAxeEnPlan + ", trouve " + mot);
       break;
     }
   }
