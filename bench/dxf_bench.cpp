@@ -61,7 +61,9 @@ std::unique_ptr<db::Database> makeDrawing(size_t count) {
   std::mt19937_64 random(7);
   std::uniform_real_distribution<double> xs(600000, 700000), ys(6800000, 6900000), zs(100, 900);
   // Surveyed to the millimetre, as field data is.
-  auto mm = [&](std::uniform_real_distribution<double>& d) { return std::round(d(random) * 1000) / 1000; };
+  auto mm = [&](std::uniform_real_distribution<double>& d) {
+    return std::round(d(random) * 1000) / 1000;
+  };
   auto x = [&](std::mt19937_64&) { return mm(xs); };
   auto y = [&](std::mt19937_64&) { return mm(ys); };
   auto z = [&](std::mt19937_64&) { return mm(zs); };
@@ -132,7 +134,8 @@ int memory(const std::string& path) {
 }
 
 int measure(size_t count, int runs) {
-  const auto dir = std::filesystem::temp_directory_path() / ("talvex-bench-" + std::to_string(getpid()));
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("talvex-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   const std::string path = (dir / "drawing.dxf").string();
   const std::string saved = (dir / "saved.dxf").string();
@@ -202,8 +205,9 @@ int measure(size_t count, int runs) {
   const double getlineRate = mb / tGetline, readRate = mb / tRead, writeRate = savedMb / tWrite;
   std::printf("%-28s %8.3f s %8.1f MB/s  (%zu lines)\n", "std::getline (floor)", tGetline,
               getlineRate, lines);
-  std::printf("%-28s %8.3f s %8.1f MB/s  load/getline %.2f (goal >= 0.33) %s\n", "dxf::read",
-              tRead, readRate, readRate / getlineRate, readRate / getlineRate >= 1.0 / 3 ? "ok" : "MISSED");
+  std::printf("%-28s %8.3f s %8.1f MB/s  load/getline %.2f (goal >= 0.33) %s\n", "dxf::read", tRead,
+              readRate, readRate / getlineRate,
+              readRate / getlineRate >= 1.0 / 3 ? "ok" : "MISSED");
   std::printf("%-28s %8.3f s %8.1f MB/s  save/getline %.2f (goal >= 0.33) %s\n", "dxf::write",
               tWrite, writeRate, writeRate / getlineRate,
               writeRate / getlineRate >= 1.0 / 3 ? "ok" : "MISSED");
@@ -213,9 +217,10 @@ int measure(size_t count, int runs) {
     std::printf("memory of the loaded drawing: not measured\n");
     return 1;
   }
-  std::printf("memory of the loaded drawing: %.1f MB = %.2f x the file (goal <= 2) %s; "
-              "peak while loading %.1f MB = %.2f x\n",
-              grownMb, grownMb / mb, grownMb / mb <= 2.0 ? "ok" : "MISSED", peakMb, peakMb / mb);
+  std::printf(
+      "memory of the loaded drawing: %.1f MB = %.2f x the file (goal <= 2) %s; "
+      "peak while loading %.1f MB = %.2f x\n",
+      grownMb, grownMb / mb, grownMb / mb <= 2.0 ? "ok" : "MISSED", peakMb, peakMb / mb);
   return 0;
 }
 
@@ -228,14 +233,20 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     const bool hasValue = i + 1 < argc;
-    if (a == "--entities" && hasValue) count = std::strtoul(argv[++i], nullptr, 10);
-    else if (a == "--runs" && hasValue) runs = std::max(1, std::atoi(argv[++i]));
-    else if (a == "--generate" && hasValue) generateTo = argv[++i];
-    else if (a == "--read" && hasValue) readFrom = argv[++i];
-    else if (a == "--memory" && hasValue) memoryOf = argv[++i];
+    if (a == "--entities" && hasValue)
+      count = std::strtoul(argv[++i], nullptr, 10);
+    else if (a == "--runs" && hasValue)
+      runs = std::max(1, std::atoi(argv[++i]));
+    else if (a == "--generate" && hasValue)
+      generateTo = argv[++i];
+    else if (a == "--read" && hasValue)
+      readFrom = argv[++i];
+    else if (a == "--memory" && hasValue)
+      memoryOf = argv[++i];
     else {
-      std::fprintf(stderr, "usage: bench_dxf [--entities N] [--runs R] | --generate FILE "
-                           "[--entities N] | --read FILE\n");
+      std::fprintf(stderr,
+                   "usage: bench_dxf [--entities N] [--runs R] | --generate FILE "
+                   "[--entities N] | --read FILE\n");
       return 2;
     }
   }

@@ -25,8 +25,9 @@
 namespace framework {
 
 const IDENTITE_MODULE& identiteModule() {
-  static constexpr IDENTITE_MODULE kIdentite{"Banc", "1.00", "MV12", "C:Banc", "Banc projet",
-                                             "", "1.0", "https://exemple.test", -1, false, false};
+  static constexpr IDENTITE_MODULE kIdentite{
+      "Banc", "1.00", "MV12", "C:Banc", "Banc projet", "", "1.0", "https://exemple.test",
+      -1,     false,  false};
   return kIdentite;
 }
 
@@ -52,9 +53,10 @@ double meilleur(int n, const std::function<void()>& f) {
 // One alignment with `profils` cross-sections of nine layers of 50 points
 // each, plus elements, profiles, thicknesses and the three tables.
 std::string projet(int profils) {
-  static const char* kinds[9][2] = {{"TERRAIN", "FINTN"}, {"DECAPAGE", "FINTD"}, {"PROJET", "FINPJ"},
-                                    {"VEGETALE", "FINTV"}, {"FORME", "FINFR"}, {"FONDATION", "FINFD"},
-                                    {"BASE", "FINBA"}, {"ASSISE", "FINAS"}, {"ROULEMENT", "FINRL"}};
+  static const char* kinds[9][2] = {
+      {"TERRAIN", "FINTN"},  {"DECAPAGE", "FINTD"}, {"PROJET", "FINPJ"},
+      {"VEGETALE", "FINTV"}, {"FORME", "FINFR"},    {"FONDATION", "FINFD"},
+      {"BASE", "FINBA"},     {"ASSISE", "FINAS"},   {"ROULEMENT", "FINRL"}};
   std::string s;
   s.reserve(static_cast<size_t>(profils) * 9 * 50 * 70);
   char t[160];
@@ -74,7 +76,8 @@ std::string projet(int profils) {
           std::snprintf(t, sizeof t, " P%d", i);
           s += t;
         }
-        std::snprintf(t, sizeof t, " %20.5f %20.5f %20.5f ", p * 10.0 + i * 0.25, 5000.0 + i, 100.0 + k * 0.01);
+        std::snprintf(t, sizeof t, " %20.5f %20.5f %20.5f ", p * 10.0 + i * 0.25, 5000.0 + i,
+                      100.0 + k * 0.01);
         s += t;
       }
       s += ' ';
@@ -120,7 +123,8 @@ int main(int argc, char** argv) {
   road::REGISTRE_OBJETS::enregistreTout();
   messages.str("");  // the registration lines
 
-  const auto dossier = std::filesystem::temp_directory_path() / ("bench_project_" + std::to_string(::getpid()));
+  const auto dossier =
+      std::filesystem::temp_directory_path() / ("bench_project_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dossier);
   const std::string source = (dossier / "source.axs").string();
   const std::string un = (dossier / "un.axs").string(), deux = (dossier / "deux.axs").string();
@@ -157,8 +161,8 @@ int main(int argc, char** argv) {
   });
   const bool identique = lit(un) == lit(deux);
 
-  std::printf("project: %d cross-sections, %.1f MB, %zu words, %zu alignment(s)\n", profils, taille / 1e6,
-              mots, axes);
+  std::printf("project: %d cross-sections, %.1f MB, %zu words, %zu alignment(s)\n", profils,
+              taille / 1e6, mots, axes);
   std::printf("words (operator>>): %.3f s\n", tMots);
   std::printf("load: %.3f s  ratio %.2f (goal <= 2)  %s\n", tCharge, tCharge / tMots,
               tCharge <= 2 * tMots ? "OK" : "SLOW");

@@ -12,8 +12,9 @@ namespace {
 // Opening and creating drawings for the current client come with the client
 // configuration; until then the commands say so.
 void nouvtopo() {
-  fluxErreur() << "nouvtopo : nouveau dessin depuis le gabarit du client non disponible dans cette version"
-               << std::endl;
+  fluxErreur()
+      << "nouvtopo : nouveau dessin depuis le gabarit du client non disponible dans cette version"
+      << std::endl;
 }
 
 void ouvredwg() {

@@ -11,16 +11,16 @@ namespace framework {
 enum class PolyligneOuverte { Aucune, En2D, En3D };
 
 struct ETAT_SORTIE {
-  std::string calque;      // "": no layer group
-  std::string typeLigne;   // "": no linetype group
+  std::string calque;     // "": no layer group
+  std::string typeLigne;  // "": no linetype group
   ListeResbuf auPointSuivant;
   bool retenir = false;
 
   // The open polyline.
   PolyligneOuverte polyligne = PolyligneOuverte::Aucune;
   bool fermee = false;
-  bool retenue = false;    // its entities are held back
-  bool refusee = false;    // the host refused one of its entities
+  bool retenue = false;  // its entities are held back
+  bool refusee = false;  // the host refused one of its entities
   int sommets = 0;
   std::vector<ListeResbuf> retenues;  // header first, then the vertices
   Point3D precedent{};

@@ -17,9 +17,12 @@ int decimalesUnites() {
   resbuf rb{};
   if (acedGetVar("luprec", &rb) != RTNORM) return 3;
   int n;
-  if (rb.restype == RTSHORT) n = rb.resval.rint;
-  else if (rb.restype == RTLONG) n = rb.resval.rlong;
-  else return 3;
+  if (rb.restype == RTSHORT)
+    n = rb.resval.rint;
+  else if (rb.restype == RTLONG)
+    n = rb.resval.rlong;
+  else
+    return 3;
   return n < 0 || n > 16 ? 3 : n;
 }
 

@@ -1,8 +1,8 @@
 #include "framework/fonction_arx.h"
 
+#include <strings.h>
 #include <cctype>
 #include <cstdio>
-#include <strings.h>
 
 #include "acedads.h"
 #include "framework/error_stream.h"
@@ -40,7 +40,8 @@ std::string construitNom(std::string_view s, std::string_view p, std::string_vie
   // The "C:" written in the declaration keeps its letter case.
   if (s.size() >= 3 && s[2] == ':') {
     const char c = (s[1] == 'c' || s[1] == 'C') ? s[1] : 'C';
-    return std::string(1, c) + ":" + std::string(1, s[0]) + std::string(p) + std::string(s.substr(3));
+    return std::string(1, c) + ":" + std::string(1, s[0]) + std::string(p) +
+           std::string(s.substr(3));
   }
   if (s.size() >= 2 && s[1] == ':') {
     const char c = (s[0] == 'c' || s[0] == 'C') ? s[0] : 'C';
@@ -52,7 +53,9 @@ std::string construitNom(std::string_view s, std::string_view p, std::string_vie
 
 FONCTION_ARX::FONCTION_ARX(const char* nom, RAPPEL_FONCTION rappel, const char* description,
                            int32_t disponibilite, uint32_t drapeauxEnvironnement)
-    : description_(description), rappel_(rappel), drapeaux_(drapeauxEnvironnement),
+    : description_(description),
+      rappel_(rappel),
+      drapeaux_(drapeauxEnvironnement),
       disponibilite_(disponibilite) {
   const IDENTITE_MODULE& id = identiteModule();
   nom_ = construitNom(nom ? nom : "", id.prefixeNom ? id.prefixeNom : "",
@@ -109,7 +112,8 @@ bool declareTout() {
     etat().dejaDeclare = true;
     const IDENTITE_MODULE& id = identiteModule();
     fluxErreur() << "\n\n****** Module " << id.nomModule << " chargé (commande " << id.nomCommande
-                 << ")\n" << std::endl;
+                 << ")\n"
+                 << std::endl;
   }
   return ok;
 }

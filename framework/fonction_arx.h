@@ -50,7 +50,8 @@ class FONCTION_ARX {
 };
 
 // The full name of a declared name with the module's prefix.
-std::string construitNom(std::string_view nom, std::string_view prefixe, std::string_view nomCommande);
+std::string construitNom(std::string_view nom, std::string_view prefixe,
+                         std::string_view nomCommande);
 
 // The table, newest entry first.
 FONCTION_ARX* teteTable();

@@ -48,8 +48,8 @@ int cercle(LECTEUR_ENTITES& l, const resbuf* liste) {
 }
 
 int attributDe(LECTEUR_ENTITES& l, const resbuf* liste, bool definition) {
-  return l.attribut(pointDxf(liste, 10), texteDxf(liste, 1), texteDxf(liste, 2),
-                    texteDxf(liste, 3), definition);
+  return l.attribut(pointDxf(liste, 10), texteDxf(liste, 1), texteDxf(liste, 2), texteDxf(liste, 3),
+                    definition);
 }
 
 int attribut(LECTEUR_ENTITES& l, const resbuf* liste) { return attributDe(l, liste, false); }
@@ -104,16 +104,21 @@ int polyligneLegere(LECTEUR_ENTITES& l, const resbuf* liste) {
       s.point = {g->resval.rpoint[0], g->resval.rpoint[1], elevation};
       sommets.push_back(s);
     } else if (!sommets.empty()) {
-      if (g->restype == 40) sommets.back().largeurDebut = g->resval.rreal;
-      else if (g->restype == 41) sommets.back().largeurFin = g->resval.rreal;
-      else if (g->restype == 42) sommets.back().renflement = g->resval.rreal;
+      if (g->restype == 40)
+        sommets.back().largeurDebut = g->resval.rreal;
+      else if (g->restype == 41)
+        sommets.back().largeurFin = g->resval.rreal;
+      else if (g->restype == 42)
+        sommets.back().renflement = g->resval.rreal;
     }
   }
   convertitExtrusion(liste, sommets);
   return l.polyligneLegere(entierDxf(liste, 70), sommets);
 }
 
-int fenetreVue(LECTEUR_ENTITES& l, const resbuf* liste) { return l.fenetreVue(pointDxf(liste, 10)); }
+int fenetreVue(LECTEUR_ENTITES& l, const resbuf* liste) {
+  return l.fenetreVue(pointDxf(liste, 10));
+}
 
 constexpr GESTIONNAIRE_OBJET kGestionnaires[] = {
     {"3DFACE", kObjetFace3D, face3D},

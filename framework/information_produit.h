@@ -15,7 +15,7 @@ void afficheInformationProduit(const std::string& fichierAttache);
 bool ecritFichierProduit();
 
 // Callbacks of the framework's own table entries.
-resbuf* commandeAide(int32_t);    // the module's command and "c:aproposde"
-resbuf* commandeExetopo(int32_t); // "c:exetopo"
+resbuf* commandeAide(int32_t);     // the module's command and "c:aproposde"
+resbuf* commandeExetopo(int32_t);  // "c:exetopo"
 
 }  // namespace framework

@@ -17,8 +17,7 @@ namespace {
 // The walk frees the set however it ends, an operation that throws included.
 class LiberationSelection {
  public:
-  explicit LiberationSelection(const ads_name selection)
-      : selection_{selection[0], selection[1]} {}
+  explicit LiberationSelection(const ads_name selection) : selection_{selection[0], selection[1]} {}
   ~LiberationSelection() { acedSSFree(selection_); }
   LiberationSelection(const LiberationSelection&) = delete;
   LiberationSelection& operator=(const LiberationSelection&) = delete;
@@ -50,7 +49,8 @@ int LECTEUR_ENTITES::parcourt(const ads_name selection, bool afficheNombre) {
   int32_t nombre = 0;
   if (acedSSLength(selection, &nombre) != RTNORM) nombre = 0;
   if (afficheNombre)
-    fluxErreur() << nombre << " objets selectionnes\n" << "Tranfert de donnees ..." << std::endl;
+    fluxErreur() << nombre << " objets selectionnes\n"
+                 << "Tranfert de donnees ..." << std::endl;
   nombreObjets(nombre);
 
   std::optional<FENETRE_PROGRESSION> fenetre;

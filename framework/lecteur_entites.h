@@ -15,9 +15,9 @@ namespace framework {
 // One vertex of a polyline as read from the drawing.
 struct SOMMET_LU {
   Point3D point{};
-  double renflement = 0;                   // group 42
+  double renflement = 0;                    // group 42
   double largeurDebut = 0, largeurFin = 0;  // groups 40 and 41
-  int drapeaux = 0;                        // group 70 of a VERTEX
+  int drapeaux = 0;                         // group 70 of a VERTEX
 };
 
 // A base with one operation per entity kind. An operation answers the walk:

@@ -1,9 +1,9 @@
 #include "framework/nombres_c.h"
 
+#include <locale.h>
 #include <charconv>
 #include <climits>
 #include <cstdlib>
-#include <locale.h>
 
 namespace framework {
 namespace {
@@ -25,7 +25,8 @@ double lireReelC(std::string_view texte) {
 int lireEntierC(std::string_view texte) {
   const std::string s(texte);
   locale_t c = localeC();
-  const long long v = c ? strtoll_l(s.c_str(), nullptr, 10, c) : std::strtoll(s.c_str(), nullptr, 10);
+  const long long v =
+      c ? strtoll_l(s.c_str(), nullptr, 10, c) : std::strtoll(s.c_str(), nullptr, 10);
   if (v > INT_MAX) return INT_MAX;
   if (v < INT_MIN) return INT_MIN;
   return static_cast<int>(v);

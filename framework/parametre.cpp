@@ -66,7 +66,9 @@ PARAMETRE& PARAMETRE::trouveOuCree(std::string_view id) {
 
 PARAMETRE* PARAMETRE::trouveParChemin(std::string_view chemin) { return descend(enfants, chemin); }
 
-PARAMETRE* trouveDans(LISTE_PARAMETRES& liste, std::string_view id) { return premierAvecId(liste, id); }
+PARAMETRE* trouveDans(LISTE_PARAMETRES& liste, std::string_view id) {
+  return premierAvecId(liste, id);
+}
 const PARAMETRE* trouveDans(const LISTE_PARAMETRES& liste, std::string_view id) {
   return premierAvecId(liste, id);
 }
@@ -80,7 +82,8 @@ LISTE_PARAMETRES decoupe(std::string_view texte, char separateur, bool sauteVide
   for (;;) {
     const size_t pos = texte.find(separateur);
     const std::string_view morceau = texte.substr(0, pos);
-    if (!morceau.empty() || !sauteVides) liste.emplace_back(std::string(morceau), std::string(morceau));
+    if (!morceau.empty() || !sauteVides)
+      liste.emplace_back(std::string(morceau), std::string(morceau));
     if (pos == std::string_view::npos) break;
     texte.remove_prefix(pos + 1);
   }

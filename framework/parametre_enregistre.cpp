@@ -86,7 +86,9 @@ void PARAMETRE_ENREGISTRE::fixeDepuisTexte(std::string_view texte) {
   switch (variable_.index()) {
     case kEnregistreEntier: *std::get<int*>(variable_) = lireEntierC(texte); break;
     case kEnregistreReel: *std::get<double*>(variable_) = lireReelC(texte); break;
-    case kEnregistreTexte: std::get<std::string*>(variable_)->assign(texte.data(), texte.size()); break;
+    case kEnregistreTexte:
+      std::get<std::string*>(variable_)->assign(texte.data(), texte.size());
+      break;
     case kEnregistreObjetTexte: *std::get<TEXTE_PARAMETRE*>(variable_) = texte; break;
     default: break;
   }

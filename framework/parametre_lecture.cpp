@@ -64,7 +64,8 @@ class Lecteur {
       case kModeTexte: return noeudTexte(p, fin, profondeur);
       case kModeCompte1: return noeudCompte1(p, fin);
       case kModeCompte2: return noeudCompte2(p, fin, profondeur);
-      default: return erreur("Erreur de lecture de parametres : mode " + texteEntier(mode) + " inconnu");
+      default:
+        return erreur("Erreur de lecture de parametres : mode " + texteEntier(mode) + " inconnu");
     }
   }
 
@@ -86,7 +87,8 @@ class Lecteur {
       }
     }
     if (version == 0) return listeTexte(l, profondeur);
-    if (version == kModeCompte1 || version == kModeCompte2) return listeComptee(l, version, profondeur);
+    if (version == kModeCompte1 || version == kModeCompte2)
+      return listeComptee(l, version, profondeur);
     return erreurVersion(texteEntier(version));
   }
 
@@ -125,7 +127,8 @@ class Lecteur {
     flux_.get();
     for (;;) {
       const int c = regardeNonBlancHorsCommentaires(flux_, kCommentaires);
-      if (c == Traits::eof()) return erreur("Erreur de lecture de parametres : il manque '-' en fin de liste");
+      if (c == Traits::eof())
+        return erreur("Erreur de lecture de parametres : il manque '-' en fin de liste");
       if (c == '-') {
         flux_.get();
         return true;
@@ -143,7 +146,8 @@ class Lecteur {
     const JETON compte = lireJeton(flux_, "", "");
     unsigned long long n = 0;
     if (compte.type != kJetonNombre || !lireCompteC(compte.texte, n))
-      return erreur("Erreur de lecture de parametres : nombre d'elements incorrect <" + compte.texte + ">");
+      return erreur("Erreur de lecture de parametres : nombre d'elements incorrect <" +
+                    compte.texte + ">");
     flux_.get();
     for (unsigned long long i = 0; i < n; ++i) {
       PARAMETRE enfant;

@@ -4,8 +4,8 @@
 #include <ostream>
 
 #include "acdocman.h"
-#include "acedads.h"
 #include "aced.h"
+#include "acedads.h"
 #include "framework/commandes_application.h"
 #include "framework/composant_module.h"
 #include "framework/documents_mdi.h"
@@ -38,8 +38,10 @@ class RessourcesModule {
 void initialise(void* paquet) {
   instance() = paquet;
   acrxDynamicLinker->unlockApplication(paquet);
-  if (identiteModule().documentsMdi) acrxDynamicLinker->registerAppMDIAware(paquet);
-  else acrxDynamicLinker->registerAppNotMDIAware(paquet);
+  if (identiteModule().documentsMdi)
+    acrxDynamicLinker->registerAppMDIAware(paquet);
+  else
+    acrxDynamicLinker->registerAppNotMDIAware(paquet);
   demarrerFluxMessages();
   if (identiteModule().documentsMdi) creeDocumentsMdi();
   RessourcesModule ressources;

@@ -20,8 +20,8 @@ void* instanceModule();
 }  // namespace framework
 
 // The two exports every framework module has.
-#define TALVEX_MODULE_EXPORTS()                                                        \
+#define TALVEX_MODULE_EXPORTS()                                                         \
   ACRX_MODULE_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* pkt) { \
-    return framework::pointEntree(msg, pkt);                                           \
-  }                                                                                    \
+    return framework::pointEntree(msg, pkt);                                            \
+  }                                                                                     \
   ACRX_MODULE_EXPORT int acrxGetApiVersion() { return ACRX_API_VERSION; }

@@ -35,8 +35,8 @@ double& reglageDiscArc() {
 
 namespace {
 
-PARAMETRE_ENREGISTRE pMenuOnLoad(reglagesUtilisateur(), reglageMenuOnLoad(), "MenuOnLoad", "Fichier",
-                                 nullptr, nullptr, kJamaisCharge);
+PARAMETRE_ENREGISTRE pMenuOnLoad(reglagesUtilisateur(), reglageMenuOnLoad(), "MenuOnLoad",
+                                 "Fichier", nullptr, nullptr, kJamaisCharge);
 PARAMETRE_ENREGISTRE pGabarit(reglagesUtilisateur(), reglageGabarit(), "Gabarit", "General");
 PARAMETRE_ENREGISTRE pFichierClient(reglagesUtilisateur(), reglageFichierClient(), "FichierClient",
                                     "Fichier", nullptr, nullptr, kJamaisCharge);

@@ -7,10 +7,10 @@
 
 namespace framework {
 
-int& reglageMenuOnLoad();              // /Fichier/MenuOnLoad, never loaded
-TEXTE_PARAMETRE& reglageGabarit();     // /General/Gabarit
-std::string& reglageFichierClient();   // /Fichier/FichierClient, never loaded
-std::string& reglageClientCourant();   // /Fichier/ClientCourant, never loaded
-double& reglageDiscArc();              // /Global/DiscArc
+int& reglageMenuOnLoad();             // /Fichier/MenuOnLoad, never loaded
+TEXTE_PARAMETRE& reglageGabarit();    // /General/Gabarit
+std::string& reglageFichierClient();  // /Fichier/FichierClient, never loaded
+std::string& reglageClientCourant();  // /Fichier/ClientCourant, never loaded
+double& reglageDiscArc();             // /Global/DiscArc
 
 }  // namespace framework

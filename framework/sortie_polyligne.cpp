@@ -53,8 +53,8 @@ void ecritSommet3D(const Point3D& p) {
 
 void ecritSommet2D(const Point3D& p) {
   const ETAT_SORTIE& etat = etatSortie();
-  ListeResbuf sommet(acutBuildList(RTDXF0, "VERTEX", 42, etat.renflement, 70, 0, 10, p.data(),
-                                   40, etat.largeur, 41, etat.largeur, 0));
+  ListeResbuf sommet(acutBuildList(RTDXF0, "VERTEX", 42, etat.renflement, 70, 0, 10, p.data(), 40,
+                                   etat.largeur, 41, etat.largeur, 0));
   ajouteCalque(sommet, true);
   envoie(std::move(sommet));
   ++etatSortie().sommets;
@@ -70,8 +70,10 @@ bool fabriqueRetenues() {
   for (ListeResbuf& liste : etat.retenues) {
     resbuf* morceau = liste.cede();
     if (!morceau) continue;
-    if (queue) *queue = morceau;
-    else tout.remplace(morceau);
+    if (queue)
+      *queue = morceau;
+    else
+      tout.remplace(morceau);
     while (morceau->rbnext) morceau = morceau->rbnext;
     queue = &morceau->rbnext;
   }

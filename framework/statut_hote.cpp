@@ -110,8 +110,7 @@ const char* messageErrno(int numero) {
 int verifieStatut(int statut) {
   switch (statut) {
     case RTNORM:
-    case RTKWORD:
-      return 0;
+    case RTKWORD: return 0;
     case RTERROR: {
       resbuf rb{};
       if (acedGetVar("ERRNO", &rb) != RTNORM || (rb.restype != RTSHORT && rb.restype != RTLONG)) {
@@ -124,17 +123,10 @@ int verifieStatut(int statut) {
       fluxErreur() << messageErrno(numero) << std::endl;
       return 1;
     }
-    case RTCAN:
-      fluxErreur() << "Break utilisateur" << std::endl;
-      return 1;
-    case RTREJ:
-      fluxErreur() << "Donnees invalides" << std::endl;
-      return 1;
-    case RTFAIL:
-      fluxErreur() << "Lien casse (Lisp ?)" << std::endl;
-      return 1;
-    default:
-      return 1;
+    case RTCAN: fluxErreur() << "Break utilisateur" << std::endl; return 1;
+    case RTREJ: fluxErreur() << "Donnees invalides" << std::endl; return 1;
+    case RTFAIL: fluxErreur() << "Lien casse (Lisp ?)" << std::endl; return 1;
+    default: return 1;
   }
 }
 

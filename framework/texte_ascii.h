@@ -7,7 +7,9 @@ namespace framework {
 
 inline bool egauxSansCasseAscii(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
-  auto majuscule = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+  auto majuscule = [](char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  };
   for (size_t i = 0; i < a.size(); ++i)
     if (majuscule(a[i]) != majuscule(b[i])) return false;
   return true;

@@ -8,12 +8,12 @@ namespace framework {
 namespace {
 
 constexpr NOM_TYPE_OBJET kNoms[] = {
-    {"3DFACE", kObjetFace3D},         {"ARC", kObjetArc},
-    {"ATTRIB", kObjetAttribut},       {"ATTDEF", kObjetDefinitionAttribut},
-    {"CIRCLE", kObjetCercle},         {"INSERT", kObjetInsertion},
-    {"LINE", kObjetLigne},            {"POINT", kObjetPoint},
-    {"POLYLINE", kObjetPolyligne},    {"LWPOLYLINE", kObjetPolyligneLegere},
-    {"TEXT", kObjetTexte},            {"VERTEX", kObjetSommet},
+    {"3DFACE", kObjetFace3D},       {"ARC", kObjetArc},
+    {"ATTRIB", kObjetAttribut},     {"ATTDEF", kObjetDefinitionAttribut},
+    {"CIRCLE", kObjetCercle},       {"INSERT", kObjetInsertion},
+    {"LINE", kObjetLigne},          {"POINT", kObjetPoint},
+    {"POLYLINE", kObjetPolyligne},  {"LWPOLYLINE", kObjetPolyligneLegere},
+    {"TEXT", kObjetTexte},          {"VERTEX", kObjetSommet},
     {"VIEWPORT", kObjetFenetreVue},
 };
 

@@ -43,7 +43,8 @@ bool convertitEntier(const resbuf* v, bool strict, int* drapeau, int& resultat) 
     case RTSHORT: resultat = v->resval.rint; return true;
     case RTLONG: resultat = v->resval.rlong; return true;
     case RTSTR:
-      resultat = v->resval.rstring ? static_cast<int>(std::strtol(v->resval.rstring, nullptr, 10)) : 0;
+      resultat =
+          v->resval.rstring ? static_cast<int>(std::strtol(v->resval.rstring, nullptr, 10)) : 0;
       return true;
     default: return echec(drapeau, kMessage);
   }
@@ -61,7 +62,9 @@ bool convertitReel(const resbuf* v, bool strict, int* drapeau, double& resultat)
     case RTREAL: resultat = v->resval.rreal; return true;
     case RTSHORT: resultat = v->resval.rint; return true;
     case RTLONG: resultat = v->resval.rlong; return true;
-    case RTSTR: resultat = v->resval.rstring ? std::strtod(v->resval.rstring, nullptr) : 0.0; return true;
+    case RTSTR:
+      resultat = v->resval.rstring ? std::strtod(v->resval.rstring, nullptr) : 0.0;
+      return true;
     default: return echec(drapeau, kMessage);
   }
 }
@@ -199,7 +202,8 @@ bool ecritPoint(int mode, const char* nom, const ads_point valeur, int* drapeau)
   return ecrit(mode, nom, acutBuildList(RT3DPOINT, valeur, 0), drapeau);
 }
 
-int demandeDistance(const char* invite, double& resultat, double defaut, const ads_point pointBase) {
+int demandeDistance(const char* invite, double& resultat, double defaut,
+                    const ads_point pointBase) {
   // The user answers with his own object snaps; the run's final restore then
   // finds the slot saved again here.
   EtatRestore();

@@ -13,8 +13,8 @@
 namespace framework {
 
 // Modes of the readers and writers.
-constexpr int kSymboleLisp = 1;    // the LISP symbol (acedGetSym / acedPutSym)
-constexpr int kVariableHote = 2;   // the host system variable (acedGetVar / acedSetVar)
+constexpr int kSymboleLisp = 1;   // the LISP symbol (acedGetSym / acedPutSym)
+constexpr int kVariableHote = 2;  // the host system variable (acedGetVar / acedSetVar)
 
 // Converters of one raw value. `strict`: the type must fit; otherwise the
 // payload is taken as the wanted type without looking.
@@ -30,8 +30,10 @@ bool convertitPoint(const resbuf* valeur, bool strict, int* drapeau, ads_point r
 resbuf* lisVariableBrute(const char* nom, int* drapeau, int mode);
 bool lisVariable(const char* nom, int& resultat, int* drapeau, int mode, bool strict = true);
 bool lisVariable(const char* nom, double& resultat, int* drapeau, int mode, bool strict = true);
-bool lisVariable(const char* nom, std::string& resultat, int* drapeau, int mode, bool strict = true);
-bool lisVariablePoint(const char* nom, ads_point resultat, int* drapeau, int mode, bool strict = true);
+bool lisVariable(const char* nom, std::string& resultat, int* drapeau, int mode,
+                 bool strict = true);
+bool lisVariablePoint(const char* nom, ads_point resultat, int* drapeau, int mode,
+                      bool strict = true);
 // A list value (beginning with RTLB), owned by the caller; nullptr otherwise (no message).
 resbuf* lisVariableListe(const char* nom, int* drapeau, int mode);
 

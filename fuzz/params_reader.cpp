@@ -26,10 +26,11 @@ framework::TEXTE_PARAMETRE objetTexte("defaut");
 int bloque = 0;
 framework::PARAMETRE_ENREGISTRE p1(framework::reglagesUtilisateur(), entier, "Entier", "Fuzz");
 framework::PARAMETRE_ENREGISTRE p2(framework::reglagesUtilisateur(), reel, "Reel", "Fuzz", "A");
-framework::PARAMETRE_ENREGISTRE p3(framework::reglagesUtilisateur(), texte, "Texte", "Fuzz", "A", "B");
+framework::PARAMETRE_ENREGISTRE p3(framework::reglagesUtilisateur(), texte, "Texte", "Fuzz", "A",
+                                   "B");
 framework::PARAMETRE_ENREGISTRE p4(framework::reglagesUtilisateur(), objetTexte, "Objet", "Fuzz");
-framework::PARAMETRE_ENREGISTRE p5(framework::reglagesUtilisateur(), bloque, "Bloque", "Fuzz", nullptr,
-                                   nullptr, framework::kJamaisCharge);
+framework::PARAMETRE_ENREGISTRE p5(framework::reglagesUtilisateur(), bloque, "Bloque", "Fuzz",
+                                   nullptr, nullptr, framework::kJamaisCharge);
 framework::PARAMETRE_ENREGISTRE p6(framework::reglagesUtilisateur(), "Aucun", "Fuzz");
 
 class TamponNul : public std::streambuf {
@@ -64,7 +65,8 @@ bool relisibles(const LISTE_PARAMETRES& liste) {
 bool memesTextes(const LISTE_PARAMETRES& a, const LISTE_PARAMETRES& b) {
   if (a.size() != b.size()) return false;
   for (auto i = a.begin(), j = b.begin(); i != a.end(); ++i, ++j) {
-    if (i->identifiant != j->identifiant || i->valeur != j->valeur || !memesTextes(i->enfants, j->enfants))
+    if (i->identifiant != j->identifiant || i->valeur != j->valeur ||
+        !memesTextes(i->enfants, j->enfants))
       return false;
   }
   return true;

@@ -19,7 +19,9 @@ namespace road::api {
 
 // "<operation>: <texte>" on the error stream.
 void signale(const char* operation, const char* texte);
-inline void parametresIncorrects(const char* operation) { signale(operation, "parametres incorrects"); }
+inline void parametresIncorrects(const char* operation) {
+  signale(operation, "parametres incorrects");
+}
 
 // Saves the call's changes, unless something in the project would not read
 // back as written: then "<operation>: parametres incorrects" and the file

@@ -41,13 +41,15 @@ void deuxFichiers(const char* operation, Operation&& faire) {
 
 resbuf* CopieAxs(int32_t) {
   return protege("CopieAxs", [] {
-    deuxFichiers("CopieAxs", [](const std::string& a, const std::string& b) { copieFichier(a, b); });
+    deuxFichiers("CopieAxs",
+                 [](const std::string& a, const std::string& b) { copieFichier(a, b); });
   });
 }
 
 resbuf* RenommeAxs(int32_t) {
   return protege("RenommeAxs", [] {
-    deuxFichiers("RenommeAxs", [](const std::string& a, const std::string& b) { renommeFichier(a, b); });
+    deuxFichiers("RenommeAxs",
+                 [](const std::string& a, const std::string& b) { renommeFichier(a, b); });
   });
 }
 

@@ -56,5 +56,4 @@ COUCHE coucheDe(int code, const resbuf* liste) {
   return couche;
 }
 
-
 }  // namespace road

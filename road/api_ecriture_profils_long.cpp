@@ -61,7 +61,8 @@ resbuf* ModifNomAxeLong(int32_t) {
     if (!axe) return signale("ModifNomAxeLong", "Axe non trouve");
     AXE_EN_LONG* profils = axe->axesEnLong();
     if (!profils) return signale("ModifNomAxeLong", "Pas de profils en long");
-    if (profils->trouve(nouveau)) return signale("ModifNomAxeLong", "le nouveau nom est deja utilise");
+    if (profils->trouve(nouveau))
+      return signale("ModifNomAxeLong", "le nouveau nom est deja utilise");
     UN_AXELONG* profil = profils->trouve(ancien);
     if (!profil) return signale("ModifNomAxeLong", "Profil inconnu");
     profil->nom = nouveau;

@@ -8,12 +8,12 @@ struct resbuf;
 
 namespace road {
 
-resbuf* testeES(int32_t);             // "testes"
-resbuf* selectionAxe(int32_t);        // "lec_info_0"
-resbuf* lectureProfLPT(int32_t);      // "lec_info_1"
-resbuf* handlePT2PosPT(int32_t);      // "lec_info_2"
-resbuf* selectionAxeLong(int32_t);    // "lec_info_3"
-resbuf* lectureLPTCons(int32_t);      // "lec_info_9"
-resbuf* exportPt19(int32_t);          // "talvexexppt"
+resbuf* testeES(int32_t);           // "testes"
+resbuf* selectionAxe(int32_t);      // "lec_info_0"
+resbuf* lectureProfLPT(int32_t);    // "lec_info_1"
+resbuf* handlePT2PosPT(int32_t);    // "lec_info_2"
+resbuf* selectionAxeLong(int32_t);  // "lec_info_3"
+resbuf* lectureLPTCons(int32_t);    // "lec_info_9"
+resbuf* exportPt19(int32_t);        // "talvexexppt"
 
 }  // namespace road

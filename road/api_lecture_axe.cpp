@@ -65,10 +65,10 @@ void metEpaisseurs(const EPAIS_STRUCTURE& epaisseurs) {
 }  // namespace
 
 resbuf* selectionAxe(int32_t) {
-  metNil({"LTABUL", "LAXE-P", "LAXE-L", "LAXE3D", "ABSCD", "ABSCL", "SMAXL", "ABSCF",
-          "PREMPROF", "PLAN-CONS", "NB-EAXP", "PBG-ZE", "PHD-ZE", "NB-PTAB", "NB-PT", "FINPROF",
-          "PLONG-AC", "NB-AXL", "NB-PA3D", "VIT-REF", "EPG-RL", "EPG-BA", "EPG-FD", "EPG-FR",
-          "EPD-RL", "EPD-BA", "EPD-FD", "EPD-FR"});
+  metNil({"LTABUL", "LAXE-P",   "LAXE-L",    "LAXE3D",  "ABSCD",   "ABSCL",   "SMAXL",
+          "ABSCF",  "PREMPROF", "PLAN-CONS", "NB-EAXP", "PBG-ZE",  "PHD-ZE",  "NB-PTAB",
+          "NB-PT",  "FINPROF",  "PLONG-AC",  "NB-AXL",  "NB-PA3D", "VIT-REF", "EPG-RL",
+          "EPG-BA", "EPG-FD",   "EPG-FR",    "EPD-RL",  "EPD-BA",  "EPD-FD",  "EPD-FR"});
   auto projet = ouvreProjet();
   const ArgumentsAppel args;
   const auto nom = args.texte(0);
@@ -95,9 +95,11 @@ resbuf* selectionAxe(int32_t) {
     metTexte("PLONG-AC", *axe->profilLongActif);
   }
   if (axe->nombrePointsAxe3d() != 0) metEntier("NB-PA3D", axe->nombrePointsAxe3d());
-  if (const ELM_ELMAXEPLAN* elements = axe->elements()) metListe("LAXE-P", listeElements(*elements));
+  if (const ELM_ELMAXEPLAN* elements = axe->elements())
+    metListe("LAXE-P", listeElements(*elements));
   if (const EPAIS_STRUCTURE* epaisseurs = axe->epaisseurs()) metEpaisseurs(*epaisseurs);
-  if (const TABLE_TABULATION* table = axe->tabulation()) metListe("LTABUL", listeTabulation(*table));
+  if (const TABLE_TABULATION* table = axe->tabulation())
+    metListe("LTABUL", listeTabulation(*table));
   if (const AXE_EN_LONG* profils = axe->axesEnLong())
     if (const UN_AXELONG* choisi = profils->trouve(profil)) metProfil(*choisi);
   if (axe->nombrePointsAxe3d() != 0) metListe("LAXE3D", listeAxe3d(*axe));

@@ -73,7 +73,8 @@ framework::ListeResbuf listeAxe3d(const AXE_EN_PLAN& axe) {
     const auto& q = p.points;
     liste.ajoute(acutBuildList(RTLB, RTREAL, p.abscisse, RTREAL, p.valeur, RTREAL, q[0][0], RTREAL,
                                q[0][1], RTREAL, q[0][2], RTREAL, q[1][0], RTREAL, q[1][1], RTREAL,
-                               q[1][2], RTREAL, q[2][0], RTREAL, q[2][1], RTREAL, q[2][2], RTLE, 0));
+                               q[1][2], RTREAL, q[2][0], RTREAL, q[2][1], RTREAL, q[2][2], RTLE,
+                               0));
   }
   return liste;
 }

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "adsdef.h"
 #include "framework/liste_resbuf.h"
 #include "road/appel_api.h"
-#include "adsdef.h"
 
 namespace road {
 

@@ -40,8 +40,8 @@ framework::ListeResbuf listeConstruction(const CONSTRUCTION_PROFIL& table) {
   framework::ListeResbuf liste;
   for (const PROFILCONS& e : table.entrees()) {
     const auto& n = e.entiers;
-    liste.ajoute(acutBuildList(RTLB, RTREAL, e.abscisse, RTSHORT, n[0], RTSHORT, n[1], RTSHORT, n[2],
-                               RTSHORT, n[3], RTSHORT, n[4], RTSHORT, n[5], RTSTR,
+    liste.ajoute(acutBuildList(RTLB, RTREAL, e.abscisse, RTSHORT, n[0], RTSHORT, n[1], RTSHORT,
+                               n[2], RTSHORT, n[3], RTSHORT, n[4], RTSHORT, n[5], RTSTR,
                                e.numero.value_or("").c_str(), RTLE, 0));
   }
   return liste;
@@ -97,7 +97,8 @@ resbuf* lectureProfLPT(int32_t) {
   metReel("EP-DECAP", profil->epaisseurDecapage);
   metReel("PM-DECAP", profil->secondeDecapage);
   for (const COUCHE& couche : profil->couches())
-    if (const COUCHE_KIND* kind = coucheKind(couche.kind())) metListe(kind->symbole, listePoints(couche));
+    if (const COUCHE_KIND* kind = coucheKind(couche.kind()))
+      metListe(kind->symbole, listePoints(couche));
   return nullptr;
 }
 

@@ -8,8 +8,10 @@ ArgumentsAppel::ArgumentsAppel() : liste_(acedGetArgs()) {
   int profondeur = 0;
   for (const resbuf* rb = liste_.get(); rb; rb = rb->rbnext) {
     if (profondeur == 0 && rb->restype != RTLE && rb->restype != RTDOTE) items_.push_back(rb);
-    if (rb->restype == RTLB) ++profondeur;
-    else if (rb->restype == RTLE && profondeur > 0) --profondeur;
+    if (rb->restype == RTLB)
+      ++profondeur;
+    else if (rb->restype == RTLE && profondeur > 0)
+      --profondeur;
   }
 }
 

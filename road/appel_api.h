@@ -20,9 +20,9 @@ class ArgumentsAppel {
  public:
   ArgumentsAppel();
   size_t nombre() const { return items_.size(); }
-  std::optional<std::string> texte(size_t i) const;   // a string only
-  std::optional<int32_t> entier(size_t i) const;      // an integer only
-  std::optional<double> reel(size_t i) const;         // any number
+  std::optional<std::string> texte(size_t i) const;  // a string only
+  std::optional<int32_t> entier(size_t i) const;     // an integer only
+  std::optional<double> reel(size_t i) const;        // any number
 
  private:
   framework::ListeResbuf liste_;

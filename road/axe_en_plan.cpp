@@ -142,8 +142,10 @@ bool AXE_EN_PLAN::ES(std::istream& entree, OBJET_ES*, std::string& anticipe) {
   // Each pass takes a word, from the lookahead or the stream, so it ends.
   for (;;) {
     std::string mot;
-    if (!anticipe.empty()) mot = std::exchange(anticipe, std::string());
-    else if (!lisMot(entree, mot)) break;
+    if (!anticipe.empty())
+      mot = std::exchange(anticipe, std::string());
+    else if (!lisMot(entree, mot))
+      break;
     if (memeMot(mot, kTagAxeEnPlan)) {
       anticipe = std::move(mot);
       break;
@@ -279,8 +281,8 @@ bool AXE_EN_PLAN::relisible() const {
     for (double coordonnee : *point) finis = finis && reelRelisible(coordonnee);
   // The header's trailer takes a word that starts with a digit for a count,
   // and a tag for the first child.
-  const bool actifLu = !profilLongActif ||
-                       (nomRelisible(*profilLongActif) && !chiffre((*profilLongActif)[0]));
+  const bool actifLu =
+      !profilLongActif || (nomRelisible(*profilLongActif) && !chiffre((*profilLongActif)[0]));
   return finis && actifLu && motRelisible(nom) && motRelisible(planConstruction) &&
          motRelisible(vitesseReference) &&
          std::all_of(enfants_.begin(), enfants_.end(),

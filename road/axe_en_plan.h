@@ -70,15 +70,15 @@ class AXE_EN_PLAN final : public OBJET_ES_COPIABLE<AXE_EN_PLAN> {
 
   // Header fields. Texts are written as bare words: they must be set and
   // hold no blank (the road API sees to it).
-  std::string nom;                 // NMAXE-P
-  double abscisseDebut = 0;        // ABSCD
-  double abscisseFin = 0;          // ABSCF
-  int32_t premierProfil = 0;       // PREMPROF
-  std::string planConstruction;    // PLAN-CONS
-  int32_t nombreElementsDonne = 0; // NB-EAXP, as supplied at creation
-  framework::Point3D basGauche{};  // PBG-ZE
-  framework::Point3D hautDroit{};  // PHD-ZE
-  std::string vitesseReference;    // VIT-REF
+  std::string nom;                  // NMAXE-P
+  double abscisseDebut = 0;         // ABSCD
+  double abscisseFin = 0;           // ABSCF
+  int32_t premierProfil = 0;        // PREMPROF
+  std::string planConstruction;     // PLAN-CONS
+  int32_t nombreElementsDonne = 0;  // NB-EAXP, as supplied at creation
+  framework::Point3D basGauche{};   // PBG-ZE
+  framework::Point3D hautDroit{};   // PHD-ZE
+  std::string vitesseReference;     // VIT-REF
   std::optional<std::string> profilLongActif;
 
   // Counts found in the header when read; never used, the children count.

@@ -59,8 +59,7 @@ bool AXE_EN_LONG::ES(std::istream& entree, OBJET_ES*, std::string& anticipe) {
       break;
     }
     auto profil = std::make_unique<UN_AXELONG>(mot);
-    if (!profil->ES(entree))
-      erreurLecture("AXE_EN_LONG::ES Erreur de lecture d'un axe");
+    if (!profil->ES(entree)) erreurLecture("AXE_EN_LONG::ES Erreur de lecture d'un axe");
     profils_.push_back(std::move(profil));
   }
   return true;

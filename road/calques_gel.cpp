@@ -55,7 +55,8 @@ bool finitPar(const std::string& nom, const char* suffixe) {
 }
 
 bool commencePar(const std::string& nom, const std::string& prefixe) {
-  return nom.size() >= prefixe.size() && strncasecmp(nom.c_str(), prefixe.c_str(), prefixe.size()) == 0;
+  return nom.size() >= prefixe.size() &&
+         strncasecmp(nom.c_str(), prefixe.c_str(), prefixe.size()) == 0;
 }
 
 }  // namespace
@@ -78,7 +79,8 @@ resbuf* libereTout(int32_t) {
   const std::string axe = lecture::lisTexte("NMAXE-P");
   for (const std::string& nom : calques) {
     if (memeNom(nom, courant.c_str()) || commencePar(nom, axe)) continue;
-    if (finitPar(nom, "_ap") || finitPar(nom, "_ta") || finitPar(nom, "_za") || finitPar(nom, "_al"))
+    if (finitPar(nom, "_ap") || finitPar(nom, "_ta") || finitPar(nom, "_za") ||
+        finitPar(nom, "_al"))
       continue;
     fixeGel(nom, false);
   }

@@ -92,7 +92,9 @@ void CONSTRUCTION_PROFIL::renumerote(int premier, int pas) {
   }
 }
 
-std::unique_ptr<OBJET_ES> creeConstructionProfils() { return std::make_unique<CONSTRUCTION_PROFIL>(); }
+std::unique_ptr<OBJET_ES> creeConstructionProfils() {
+  return std::make_unique<CONSTRUCTION_PROFIL>();
+}
 
 bool CONSTRUCTION_PROFIL::relisible() const {
   return std::all_of(entrees_.begin(), entrees_.end(), [](const PROFILCONS& e) {

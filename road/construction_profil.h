@@ -15,7 +15,7 @@ namespace road {
 struct PROFILCONS {
   std::optional<std::string> numero;  // the cross-section's number text
   double abscisse = 0;
-  std::array<int32_t, 6> entiers{};   // kept as the AutoLISP programs gave them
+  std::array<int32_t, 6> entiers{};  // kept as the AutoLISP programs gave them
 };
 
 class CONSTRUCTION_PROFIL final : public OBJET_ES_COPIABLE<CONSTRUCTION_PROFIL> {

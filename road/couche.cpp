@@ -1,10 +1,10 @@
 #include "road/couche.h"
 
-#include <cmath>
+#include <locale.h>
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
-#include <locale.h>
 
 #include "framework/error_stream.h"
 #include "framework/nombres_c.h"
@@ -45,7 +45,8 @@ namespace {
 // writes in the C locale, several times faster.
 void ajouteChamp(std::string& s, double v) {
   char chiffres[400];
-  const auto r = std::to_chars(chiffres, chiffres + sizeof chiffres, v, std::chars_format::fixed, 5);
+  const auto r =
+      std::to_chars(chiffres, chiffres + sizeof chiffres, v, std::chars_format::fixed, 5);
   if (r.ec != std::errc()) {
     LocaleCLocale c;
     char court[400];
@@ -145,7 +146,8 @@ bool COUCHE::relisible() const {
   const bool nommes = pointsNommes();
   return std::all_of(points_.begin(), points_.end(), [&](const POINT_COUCHE& p) {
     // An empty name is written "nil".
-    const bool nomLu = !nommes || p.nom.empty() || (motRelisible(p.nom) && !memeMot(p.nom, motFin()));
+    const bool nomLu =
+        !nommes || p.nom.empty() || (motRelisible(p.nom) && !memeMot(p.nom, motFin()));
     return nomLu && reelRelisible(p.x) && reelRelisible(p.y) && reelRelisible(p.z);
   });
 }

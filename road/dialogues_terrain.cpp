@@ -108,9 +108,8 @@ bool dialogueCalques3d(LISTE_PARAMETRES& calques) {
   });
   dialogue.addButton("retire", "---->", [&](AcUiDialog& d) {
     const std::string nom = texteSelectionne(d, "calques3d");
-    calques.remove_if([&](const framework::PARAMETRE& p) {
-      return !nom.empty() && p.identifiant == nom;
-    });
+    calques.remove_if(
+        [&](const framework::PARAMETRE& p) { return !nom.empty() && p.identifiant == nom; });
     montre(d, calques);
   });
   dialogue.addButton("importe_cch", "Import .CCH", [&](AcUiDialog& d) {

@@ -9,8 +9,8 @@
 namespace road {
 
 const char* EPAIS_STRUCTURE::symbole(Valeur v) {
-  static constexpr const char* kSymboles[kNombreValeurs] = {
-      "EPG-RL", "EPD-RL", "EPG-BA", "EPD-BA", "EPG-FD", "EPD-FD", "EPG-FR", "EPD-FR"};
+  static constexpr const char* kSymboles[kNombreValeurs] = {"EPG-RL", "EPD-RL", "EPG-BA", "EPD-BA",
+                                                            "EPG-FD", "EPD-FD", "EPG-FR", "EPD-FR"};
   return v >= 0 && v < kNombreValeurs ? kSymboles[v] : "";
 }
 

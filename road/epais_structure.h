@@ -12,14 +12,14 @@ class EPAIS_STRUCTURE final : public OBJET_ES_COPIABLE<EPAIS_STRUCTURE> {
  public:
   // The eight values in file order, with their road-API symbols.
   enum Valeur {
-    kGaucheRoulement,   // EPG-RL
-    kDroiteRoulement,   // EPD-RL
-    kGaucheBase,        // EPG-BA
-    kDroiteBase,        // EPD-BA
-    kGaucheFondation,   // EPG-FD
-    kDroiteFondation,   // EPD-FD
-    kGaucheForme,       // EPG-FR
-    kDroiteForme,       // EPD-FR
+    kGaucheRoulement,  // EPG-RL
+    kDroiteRoulement,  // EPD-RL
+    kGaucheBase,       // EPG-BA
+    kDroiteBase,       // EPD-BA
+    kGaucheFondation,  // EPG-FD
+    kDroiteFondation,  // EPD-FD
+    kGaucheForme,      // EPG-FR
+    kDroiteForme,      // EPD-FR
     kNombreValeurs
   };
   static const char* symbole(Valeur v);

@@ -13,7 +13,7 @@ namespace {
 
 struct EtatSauvegarde {
   bool wblockOuExport = false;  // a WBLOCK or EXPORT is running
-  std::string cheminCourant;     // the drawing as it was when its save began
+  std::string cheminCourant;    // the drawing as it was when its save began
 };
 
 EtatSauvegarde& etat() {

@@ -7,8 +7,8 @@
 
 namespace road {
 
-inline constexpr std::array<const char*, 6> kExtensionsCompagnons = {
-    ".axs", ".vrf", ".typ", ".tal", ".fos", ".rac"};
+inline constexpr std::array<const char*, 6> kExtensionsCompagnons = {".axs", ".vrf", ".typ",
+                                                                     ".tal", ".fos", ".rac"};
 
 // The path without its extension (from the last "." after the last "/" or "\").
 std::string retireExtension(std::string_view chemin);

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <type_traits>
 #include <climits>
 #include <cmath>
 #include <cstdint>
 #include <locale>
+#include <type_traits>
 
 #include "framework/error_stream.h"
 #include "road/rapport_lecture.h"
@@ -71,8 +71,10 @@ bool lisNombre(std::istream& in, T& valeur) {
   const char* fin = debut + mot.size();
   if (debut != fin && *debut == '+') ++debut;
   std::from_chars_result r;
-  if constexpr (std::is_floating_point_v<T>) r = std::from_chars(debut, fin, valeur, std::chars_format::general);
-  else r = std::from_chars(debut, fin, valeur, 10);
+  if constexpr (std::is_floating_point_v<T>)
+    r = std::from_chars(debut, fin, valeur, std::chars_format::general);
+  else
+    r = std::from_chars(debut, fin, valeur, 10);
   bool lu = r.ec == std::errc() && r.ptr == fin;
   // "nan" and "inf" parse, but no save writes them: a file holding one is damaged.
   if constexpr (std::is_floating_point_v<T>) lu = lu && std::isfinite(valeur);
@@ -123,7 +125,8 @@ bool lisTexteCite(std::istream& in, std::optional<std::string>& texte) {
       return false;
     }
     int c = tampon->sbumpc();
-    if (c == '\\') c = tampon->sbumpc();
+    if (c == '\\')
+      c = tampon->sbumpc();
     else if (c == '"') {
       texte = std::move(lu);
       return true;
@@ -140,8 +143,10 @@ bool lisTexteCite(std::istream& in, std::optional<std::string>& texte) {
 }
 
 void ecritReelOpt(std::ostream& out, const REEL_OPT& r) {
-  if (r.defini) out << r.valeur;
-  else out << "nil";
+  if (r.defini)
+    out << r.valeur;
+  else
+    out << "nil";
 }
 
 void sauteMarqueOrdreOctets(std::istream& in) {
@@ -166,8 +171,7 @@ bool nomRelisible(std::string_view nom) {
 
 bool texteCiteRelisible(const std::optional<std::string>& texte) {
   if (!texte) return true;
-  return texte->size() <= kLongueurMaxTexte &&
-         texte->find_first_of("\n\r") == std::string::npos;
+  return texte->size() <= kLongueurMaxTexte && texte->find_first_of("\n\r") == std::string::npos;
 }
 
 bool reelRelisible(double valeur) { return std::isfinite(valeur); }

@@ -6,8 +6,8 @@
 #include "framework/error_stream.h"
 #include "road/createurs.h"
 #include "road/jetons_projet.h"
-#include "road/tags.h"
 #include "road/rapport_lecture.h"
+#include "road/tags.h"
 
 namespace road {
 

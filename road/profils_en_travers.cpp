@@ -36,8 +36,8 @@ int UN_PROFIL::lisCorps(std::istream& entree, std::string& anticipe) {
   abscisse = framework::lireReelC(mot);
   // An overflowing abscissa would be written "inf", which no longer reads as
   // a number: refused here as the stream refuses the other reals.
-  if (!std::isfinite(abscisse) || !(lisReel(entree, epaisseurDecapage) && lisReel(entree, secondeDecapage) &&
-        lisMot(entree, handle))) {
+  if (!std::isfinite(abscisse) || !(lisReel(entree, epaisseurDecapage) &&
+                                    lisReel(entree, secondeDecapage) && lisMot(entree, handle))) {
     erreurLecture("UN_PROFIL::ES : Erreur Pos/Handle");
     return kErreur;
   }
@@ -56,8 +56,7 @@ int UN_PROFIL::lisCorps(std::istream& entree, std::string& anticipe) {
 }
 
 bool UN_PROFIL::ecrit(std::ostream& sortie) const {
-  sortie << abscisse << ' ' << epaisseurDecapage << ' ' << secondeDecapage << ' ' << handle
-         << '\n';
+  sortie << abscisse << ' ' << epaisseurDecapage << ' ' << secondeDecapage << ' ' << handle << '\n';
   for (const auto& couche : couches_) couche.ecrit(sortie);
   return sortie.good();
 }

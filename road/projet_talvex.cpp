@@ -104,7 +104,8 @@ bool PROJETTALVEX::lisEnregistrements(std::istream& entree) {
       terrainVu = true;
       framework::PARAMETRE lu;
       // A block that does not read keeps the settings already held.
-      if (lu.lire(entree, framework::kModeTexte)) terrain_ = std::move(lu);
+      if (lu.lire(entree, framework::kModeTexte))
+        terrain_ = std::move(lu);
       else
         erreurLecture(std::string("PROJETTALVEX::ES : Erreur de lecture du bloc ") +
                       kTagDonneesTerrain);

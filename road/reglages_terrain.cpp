@@ -70,9 +70,12 @@ void publieTerrain(PARAMETRE& terrain) {
     liste.ajoute(acutBuildList(RTSTR, p.identifiant ? p.identifiant->c_str() : "", 0));
   if (!plans.empty()) liste.ajoute(acutBuildList(RTLE, 0));
   acedPutSym("LSTCALQ3D", liste.get());
-  framework::ecritReel(framework::kSymboleLisp, "_NEVAZMIN", lisValeurTerrain(terrain, kCleVMin), &drapeau);
-  framework::ecritReel(framework::kSymboleLisp, "_NEVAZMAX", lisValeurTerrain(terrain, kCleVMax), &drapeau);
-  framework::ecritReel(framework::kSymboleLisp, "_NEVAZNUL", lisValeurTerrain(terrain, kCleVNul), &drapeau);
+  framework::ecritReel(framework::kSymboleLisp, "_NEVAZMIN", lisValeurTerrain(terrain, kCleVMin),
+                       &drapeau);
+  framework::ecritReel(framework::kSymboleLisp, "_NEVAZMAX", lisValeurTerrain(terrain, kCleVMax),
+                       &drapeau);
+  framework::ecritReel(framework::kSymboleLisp, "_NEVAZNUL", lisValeurTerrain(terrain, kCleVNul),
+                       &drapeau);
 }
 
 }  // namespace road

@@ -58,7 +58,8 @@ int lisEntierSymbole(const char* nom, int defaut) {
 
 framework::ListeResbuf lisListeSymbole(const char* nom) {
   int drapeau = 1;
-  return framework::ListeResbuf(framework::lisVariableListe(nom, &drapeau, framework::kSymboleLisp));
+  return framework::ListeResbuf(
+      framework::lisVariableListe(nom, &drapeau, framework::kSymboleLisp));
 }
 
 }  // namespace

@@ -25,11 +25,11 @@ class VARIABLE_LISP {
   int mode() const;
   bool erreur() const { return erreur_; }
 
-  int32_t entier();               // 0 when unset
-  double reel();                  // 0.0 when unset
-  std::string texte();            // "BUG_VARI_<nom>" when unset, a number as text
-  framework::Point3D point();     // (0, 0, 0) when unset
-  framework::ListeResbuf liste(); // empty when the symbol holds no list
+  int32_t entier();                // 0 when unset
+  double reel();                   // 0.0 when unset
+  std::string texte();             // "BUG_VARI_<nom>" when unset, a number as text
+  framework::Point3D point();      // (0, 0, 0) when unset
+  framework::ListeResbuf liste();  // empty when the symbol holds no list
 
   bool ecritEntier(int valeur);
   bool ecritReel(double valeur);

@@ -78,8 +78,8 @@ HOST_API int acedGetString(int cronly, const ACHAR* prompt, ACHAR* result, size_
 HOST_API int acedGetKword(const ACHAR* prompt, ACHAR* result, size_t bufLen);
 HOST_API int acedGetInput(ACHAR* str, size_t bufLen);
 HOST_API int acedEntSel(const ACHAR* str, ads_name entres, ads_point ptres);
-HOST_API int acedGetFileD(const ACHAR* title, const ACHAR* defawlt, const ACHAR* ext,
-                          int flags, struct resbuf* result);
+HOST_API int acedGetFileD(const ACHAR* title, const ACHAR* defawlt, const ACHAR* ext, int flags,
+                          struct resbuf* result);
 HOST_API int acedUsrBrk(void);
 
 // Geometry and display.

@@ -6,8 +6,15 @@ namespace AcDb {
 enum OpenMode { kForRead = 0, kForWrite = 1, kForNotify = 2 };
 }
 namespace Acad {
-enum ErrorStatus { eOk = 0, eNotApplicable = 3, eInvalidInput = 5, eKeyNotFound = 74,
-                   eDuplicateKey = 75, eWasOpenForWrite = 84, eNotOpenForWrite = 87 };
+enum ErrorStatus {
+  eOk = 0,
+  eNotApplicable = 3,
+  eInvalidInput = 5,
+  eKeyNotFound = 74,
+  eDuplicateKey = 75,
+  eWasOpenForWrite = 84,
+  eNotOpenForWrite = 87
+};
 }
 
 class AcDbLayerTableRecord;

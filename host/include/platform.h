@@ -188,8 +188,8 @@ HOST_API std::optional<std::string> associatedProgram(std::string_view fileOrExt
 // ~/Desktop (made when missing).
 
 struct Shortcut {
-  std::string name;              // shown name and file name
-  std::string target;            // the program
+  std::string name;    // shown name and file name
+  std::string target;  // the program
   std::vector<std::string> arguments;
   std::string workingDirectory;  // optional
   std::string icon;              // optional

@@ -9,7 +9,8 @@ using framework::FONCTION_ARX;
 
 FONCTION_ARX aideModule("C:brenix", framework::commandeAide, "Aide sur le module", -1, 0);
 FONCTION_ARX aproposde("c:aproposde", framework::commandeAide, "Aide sur le module", -1, 0);
-FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer", -1, 0);
+FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer", -1,
+                     0);
 
 }  // namespace
 

@@ -3,10 +3,17 @@
 namespace framework {
 
 const IDENTITE_MODULE& identiteModule() {
-  static constexpr IDENTITE_MODULE kIdentite{
-      "QuorilARX", "1.01", "MV12", "C:QuorilARX", "Utilitaires pour contrôle topo", "", "1.0",
-      "https://www.talvex-topo.fr/support", -1,
-      /*documentsMdi=*/true, /*traceFin=*/false};
+  static constexpr IDENTITE_MODULE kIdentite{"QuorilARX",
+                                             "1.01",
+                                             "MV12",
+                                             "C:QuorilARX",
+                                             "Utilitaires pour contrôle topo",
+                                             "",
+                                             "1.0",
+                                             "https://www.talvex-topo.fr/support",
+                                             -1,
+                                             /*documentsMdi=*/true,
+                                             /*traceFin=*/false};
   return kIdentite;
 }
 

@@ -3,10 +3,17 @@
 namespace framework {
 
 const IDENTITE_MODULE& identiteModule() {
-  static constexpr IDENTITE_MODULE kIdentite{
-      "Talvex", "1.01", "MV12", "C:Talvex", "Fonctions d'E/S pour TALVEX", "", "1.0",
-      "https://www.talvex-topo.fr/support", -1,
-      /*documentsMdi=*/false, /*traceFin=*/true};
+  static constexpr IDENTITE_MODULE kIdentite{"Talvex",
+                                             "1.01",
+                                             "MV12",
+                                             "C:Talvex",
+                                             "Fonctions d'E/S pour TALVEX",
+                                             "",
+                                             "1.0",
+                                             "https://www.talvex-topo.fr/support",
+                                             -1,
+                                             /*documentsMdi=*/false,
+                                             /*traceFin=*/true};
   return kIdentite;
 }
 

@@ -17,7 +17,8 @@ resbuf* initialisation(int32_t) {
   return nullptr;
 }
 
-FONCTION_ARX evenementChargement(framework::kDessinCharge, initialisation, "Initialisation de TALVEX");
+FONCTION_ARX evenementChargement(framework::kDessinCharge, initialisation,
+                                 "Initialisation de TALVEX");
 // Road API: the file-format test, then the writing functions.
 FONCTION_ARX testes("testes", road::testeES, "test es", -1, 1);
 FONCTION_ARX ecriInfo0("ecri_info_0", road::CreationAxe, "Creation de l'axe", -1, 1);
@@ -46,15 +47,19 @@ FONCTION_ARX lecInfo9("lec_info_9", road::lectureLPTCons, "Lecture lpt cons", -1
 // The 3D tools' entries come here, before the point export.
 FONCTION_ARX talvexexppt("talvexexppt", road::exportPt19, "Export pt", -1, 1);
 // Layer freeze and thaw.
-FONCTION_ARX geleTout("gele_tout", road::geleTout, "Gele tous les plans sauf 0, talvex, c3d_symb et le courant", -1, 0);
-FONCTION_ARX libereTout("libere_tout", road::libereTout, "Libere les calques sauf *_ap, *_ta, *_za, *_al, courant, nomaxe", -1, 0);
+FONCTION_ARX geleTout("gele_tout", road::geleTout,
+                      "Gele tous les plans sauf 0, talvex, c3d_symb et le courant", -1, 0);
+FONCTION_ARX libereTout("libere_tout", road::libereTout,
+                        "Libere les calques sauf *_ap, *_ta, *_za, *_al, courant, nomaxe", -1, 0);
 // Terrain settings.
-FONCTION_ARX ihmzlimite("ihmzlimite", road::ihmzlimite, "Affiche les Z min et max enregistrés", -1, 0);
+FONCTION_ARX ihmzlimite("ihmzlimite", road::ihmzlimite, "Affiche les Z min et max enregistrés", -1,
+                        0);
 FONCTION_ARX ihmcc("ihmcc", road::ihmcc, "Gestion des calques 3D", -1, 0);
 
 FONCTION_ARX aideModule("C:Talvex", framework::commandeAide, "Aide sur le module", -1, 0);
 FONCTION_ARX aproposde("c:aproposde", framework::commandeAide, "Aide sur le module", -1, 0);
-FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer", -1, 0);
+FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer", -1,
+                     0);
 
 }  // namespace
 

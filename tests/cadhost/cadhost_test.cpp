@@ -19,7 +19,9 @@ class Cadhost : public ::testing::Test {
     std::filesystem::create_directories(dir.file("nomodules"));
     return dir.file("nomodules");
   }
-  CadhostRun run(const std::vector<std::string>& args) { return runCadhost(dir, args, noModules()); }
+  CadhostRun run(const std::vector<std::string>& args) {
+    return runCadhost(dir, args, noModules());
+  }
 };
 
 TEST_F(Cadhost, ExitStatusesTellSuccessLispErrorAndBadCommandLine) {
@@ -53,10 +55,10 @@ TEST_F(Cadhost, DrawingBuiltBySaveAndReadBack) {
             "(command \"_3DPOLY\" '(0 0 0) '(10 0 1) '(10 10 2) \"\")\n");
   ASSERT_EQ(run({"--save", "a.dxf", "make.lsp"}).status, 0);
   ASSERT_TRUE(dir.exists("a.dxf"));
-  const CadhostRun r = run({"--drawing", "a.dxf", "-e",
-                            "(princ (sslength (ssget \"X\" '((8 . \"topo\")))))", "-e",
-                            "(princ (cdr (assoc 10 (entget (ssname (ssget \"X\" '((0 . \"POINT\")))"
-                            " 0)))))"});
+  const CadhostRun r =
+      run({"--drawing", "a.dxf", "-e", "(princ (sslength (ssget \"X\" '((8 . \"topo\")))))", "-e",
+           "(princ (cdr (assoc 10 (entget (ssname (ssget \"X\" '((0 . \"POINT\")))"
+           " 0)))))"});
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("1"), std::string::npos);
   EXPECT_NE(r.out.find("(1.5 2.5 3.5)"), std::string::npos) << r.out;
@@ -71,9 +73,9 @@ TEST_F(Cadhost, EmptyAnswerQueueAnswersEscapeAndSaysSo) {
 }
 
 TEST_F(Cadhost, QueuedAnswersAreTakenInOrder) {
-  const CadhostRun r = run({"-e", "(user-input '(1 2 3) \"Oui\")", "-e",
-                            "(princ (getpoint \"P: \"))", "-e",
-                            "(initget \"Oui Non\") (princ (getkword \"Choix: \"))"});
+  const CadhostRun r =
+      run({"-e", "(user-input '(1 2 3) \"Oui\")", "-e", "(princ (getpoint \"P: \"))", "-e",
+           "(initget \"Oui Non\") (princ (getkword \"Choix: \"))"});
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("(1.0 2.0 3.0)"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Oui"), std::string::npos) << r.out;
@@ -84,8 +86,10 @@ TEST_F(Cadhost, ModuleGetsTheHostMessagesInOrder) {
   const CadhostRun r = run({"--load", moduleA(), "-e", "(arxunload \"testmod_a\")"});
   ASSERT_EQ(r.status, 0) << r.out;
   // initialise, load drawing, unload drawing, unload application
-  const size_t init = r.out.find("[testmod_a] message 1"), load = r.out.find("[testmod_a] message 3"),
-               undwg = r.out.find("[testmod_a] message 4"), unapp = r.out.find("[testmod_a] message 2");
+  const size_t init = r.out.find("[testmod_a] message 1"),
+               load = r.out.find("[testmod_a] message 3"),
+               undwg = r.out.find("[testmod_a] message 4"),
+               unapp = r.out.find("[testmod_a] message 2");
   ASSERT_NE(init, std::string::npos) << r.out;
   ASSERT_NE(unapp, std::string::npos) << r.out;
   EXPECT_LT(init, load);
@@ -96,15 +100,17 @@ TEST_F(Cadhost, ModuleGetsTheHostMessagesInOrder) {
 TEST_F(Cadhost, QuitThenUnloadWhenTheHostEnds) {
   const CadhostRun r = run({"--load", moduleA(), "-e", "(princ)"});
   ASSERT_EQ(r.status, 0) << r.out;
-  const size_t quit = r.out.find("[testmod_a] message 8"), unapp = r.out.find("[testmod_a] message 2");
+  const size_t quit = r.out.find("[testmod_a] message 8"),
+               unapp = r.out.find("[testmod_a] message 2");
   ASSERT_NE(quit, std::string::npos) << r.out;
   ASSERT_NE(unapp, std::string::npos) << r.out;
   EXPECT_LT(quit, unapp);
 }
 
 TEST_F(Cadhost, TwoModulesKeepTheirOwnState) {
-  const CadhostRun r = run({"--load", moduleA(), "--load", moduleB(), "-e",
-                            "(princ (list (testmod_a-count) (testmod_a-count) (testmod_b-count)))"});
+  const CadhostRun r =
+      run({"--load", moduleA(), "--load", moduleB(), "-e",
+           "(princ (list (testmod_a-count) (testmod_a-count) (testmod_b-count)))"});
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("(1 2 1)"), std::string::npos) << r.out;
 }
@@ -121,10 +127,10 @@ TEST_F(Cadhost, ValuesCrossIntoAModuleAndBackUnchanged) {
 }
 
 TEST_F(Cadhost, ModuleReadsAndWritesLispSymbols) {
-  const CadhostRun r = run({"--load", moduleA(), "-e", "(setq ABC '(1 \"deux\" 3.0))", "-e",
-                            "(prin1 (testmod_a-getsym \"ABC\"))", "-e",
-                            "(testmod_a-putsym \"XYZ\" 42) (prin1 XYZ)", "-e",
-                            "(prin1 (testmod_a-getsym \"PASDEFINI\"))"});
+  const CadhostRun r =
+      run({"--load", moduleA(), "-e", "(setq ABC '(1 \"deux\" 3.0))", "-e",
+           "(prin1 (testmod_a-getsym \"ABC\"))", "-e", "(testmod_a-putsym \"XYZ\" 42) (prin1 XYZ)",
+           "-e", "(prin1 (testmod_a-getsym \"PASDEFINI\"))"});
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("(1 \"deux\" 3.0)"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("42"), std::string::npos) << r.out;
@@ -132,23 +138,23 @@ TEST_F(Cadhost, ModuleReadsAndWritesLispSymbols) {
 
 TEST_F(Cadhost, AModuleThatFailsToLoadIsNamedAndOthersStillLoad) {
   dir.write("broken.arx", "not a shared library");
-  const CadhostRun r = run({"--load", dir.file("broken.arx"), "--load", moduleB(), "-e",
-                            "(princ (testmod_b-count))"});
+  const CadhostRun r = run(
+      {"--load", dir.file("broken.arx"), "--load", moduleB(), "-e", "(princ (testmod_b-count))"});
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("broken.arx"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("[testmod_b] message 1"), std::string::npos) << r.out;
 }
 
 TEST_F(Cadhost, AnExceptionLeavingAModuleDoesNotStopTheHost) {
-  const CadhostRun r = run({"--load", moduleA(), "-e", "(testmod_a-throw)", "-e",
-                            "(princ \"encore vivant\")"});
+  const CadhostRun r =
+      run({"--load", moduleA(), "-e", "(testmod_a-throw)", "-e", "(princ \"encore vivant\")"});
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("encore vivant"), std::string::npos) << r.out;
 }
 
 TEST_F(Cadhost, UnloadedModuleFunctionsAreGone) {
-  const CadhostRun r = run({"--load", moduleA(), "-e", "(arxunload \"testmod_a\")", "-e",
-                            "(testmod_a-count)"});
+  const CadhostRun r =
+      run({"--load", moduleA(), "-e", "(arxunload \"testmod_a\")", "-e", "(testmod_a-count)"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.out.find("; erreur: "), std::string::npos) << r.out;
 }
@@ -158,9 +164,10 @@ TEST_F(Cadhost, UnloadedModuleFunctionsAreGone) {
 namespace {
 
 TEST_F(Cadhost, DrawingSettingsTravelWithTheDrawing) {
-  ASSERT_EQ(run({"--save", "r.dxf", "-e", "(setvar \"LUPREC\" 6) (setvar \"PLINEGEN\" 1)"}).status, 0);
-  const CadhostRun r = run({"--drawing", "r.dxf", "-e",
-                            "(princ (list (getvar \"LUPREC\") (getvar \"PLINEGEN\")))"});
+  ASSERT_EQ(run({"--save", "r.dxf", "-e", "(setvar \"LUPREC\" 6) (setvar \"PLINEGEN\" 1)"}).status,
+            0);
+  const CadhostRun r =
+      run({"--drawing", "r.dxf", "-e", "(princ (list (getvar \"LUPREC\") (getvar \"PLINEGEN\")))"});
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("(6 1)"), std::string::npos) << r.out;
 }

@@ -50,10 +50,11 @@ TEST_F(DclLisp, ActionsSeeTheTilesAndCloseWithTheirStatus) {
   ASSERT_EQ(r.status, 0) << r.out;
   // The edit box keeps 12 bytes; Talus was appended as item 3; the button's
   // own DCL action ran; the pressed cancel came after the dialog had closed.
-  EXPECT_TRUE(has(r.out, "(7 (\"Axe 1\" \"Nom :\" \"12\" nil nil)"
-                         " (\"Route dépar\" \"3\" \"1\" \"brouillon 1\")"
-                         " (\"nom\" \"Route dépar\" 1) (\"3\" \"couches\") (\"calcul\" 1)"
-                         " nil nil)"))
+  EXPECT_TRUE(has(r.out,
+                  "(7 (\"Axe 1\" \"Nom :\" \"12\" nil nil)"
+                  " (\"Route dépar\" \"3\" \"1\" \"brouillon 1\")"
+                  " (\"nom\" \"Route dépar\" 1) (\"3\" \"couches\") (\"calcul\" 1)"
+                  " nil nil)"))
       << r.out;
 }
 

@@ -1,7 +1,7 @@
 // The files a cadhost user names: drawings read from pipes and devices, scripts
 // that cannot be run, empty names, and saves that keep what the user set up.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,8 +75,8 @@ TEST_F(CadhostFiles, DrawingReadFromAPipeAndNotFromAnEndlessDevice) {
     }
     ::close(fd);
   });
-  const CadhostRun piped = run({"--drawing", "tube", "-e",
-                                "(princ (cdr (assoc 10 (entget (entlast)))))"});
+  const CadhostRun piped =
+      run({"--drawing", "tube", "-e", "(princ (cdr (assoc 10 (entget (entlast)))))"});
   // Lets the writer go should cadhost never have opened the pipe.
   const int unblock = ::open(dir.file("tube").c_str(), O_RDONLY | O_NONBLOCK);
   writer.join();

@@ -21,11 +21,16 @@ TEST(LispNumbers, DecimalsBeyondTheRangeOfDoublesReadAsTheNearestDouble) {
   const std::string denormal = "0." + std::string(320, '0') + "1";  // 1e-321
   const std::string overflow = "1" + std::string(400, '0') + ".5";
   const CadhostRun r = runLisp(
-      dir, "(setq u " + underflow + " d " + denormal + " o " + overflow + " m -" + overflow + ")\n"
-           "(prin1 (list (= u 0.0) (< 0.0 d 1e-320) (= d 1e-321) (> o 1e308) (= o (* 2 o))"
-           " (< m -1e308) (= d (atof \"" + denormal + "\")) (= (atof \"" + underflow + "\") 0.0)"
-           " (= 0.0 (read \"-" + underflow + "\")) (= o (atof \"" + overflow + "\"))"
-           " (= o 1e999)))\n");
+      dir, "(setq u " + underflow + " d " + denormal + " o " + overflow + " m -" + overflow +
+               ")\n"
+               "(prin1 (list (= u 0.0) (< 0.0 d 1e-320) (= d 1e-321) (> o 1e308) (= o (* 2 o))"
+               " (< m -1e308) (= d (atof \"" +
+               denormal + "\")) (= (atof \"" + underflow +
+               "\") 0.0)"
+               " (= 0.0 (read \"-" +
+               underflow + "\")) (= o (atof \"" + overflow +
+               "\"))"
+               " (= o 1e999)))\n");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("(T T T T T T T T T T T)"), std::string::npos) << r.out;
 }
@@ -33,10 +38,11 @@ TEST(LispNumbers, DecimalsBeyondTheRangeOfDoublesReadAsTheNearestDouble) {
 TEST(LispNumbers, LengthsPast32BitsAreRealsNotWrappedIntegers) {
   ScratchDir dir;
   // 2^27 bytes, counted 17 times: 2,281,701,376, past 2^31.
-  const CadhostRun r = runLisp(
-      dir, "(setq s \"x\")\n(repeat 27 (setq s (strcat s s)))\n"
-           "(setq n (strlen s s s s s s s s s s s s s s s s s))\n"
-           "(prin1 (list (type (strlen s)) (strlen s) (type n) (= n 2281701376.0)))\n");
+  const CadhostRun r =
+      runLisp(dir,
+              "(setq s \"x\")\n(repeat 27 (setq s (strcat s s)))\n"
+              "(setq n (strlen s s s s s s s s s s s s s s s s s))\n"
+              "(prin1 (list (type (strlen s)) (strlen s) (type n) (= n 2281701376.0)))\n");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("(INT 134217728 REAL T)"), std::string::npos) << r.out;
 }

@@ -4,14 +4,13 @@
 
 #include "../select/drawing_fixture.h"
 #include "commands/command_processor.h"
-#include "recorder.h"
 #include "db/database.h"
+#include "recorder.h"
 
 using testing_support::DrawingTest;
 using testing_support::RbList;
 
 namespace {
-
 
 std::array<double, 3> pt(double x, double y, double z = 0) { return {x, y, z}; }
 

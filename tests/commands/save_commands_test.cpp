@@ -4,16 +4,13 @@
 
 #include "../select/drawing_fixture.h"
 #include "commands/command_processor.h"
-#include "recorder.h"
 #include "dxf/dxf.h"
+#include "recorder.h"
 #include "run_cadhost.h"
 
 using testing_support::DrawingTest;
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 class SaveCommandTest : public DrawingTest {
  protected:

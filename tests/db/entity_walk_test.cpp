@@ -14,8 +14,8 @@ class EntityWalk : public HostDb {
   void SetUp() override {
     HostDb::SetUp();
     auto line = makeList(RTDXF0, "LINE", 10, kA, 11, kB);
-    auto pline = makeList(RTDXF0, "POLYLINE", 66, 1, RTDXF0, "VERTEX", 10, kA, RTDXF0, "VERTEX",
-                          10, kB, RTDXF0, "SEQEND");
+    auto pline = makeList(RTDXF0, "POLYLINE", 66, 1, RTDXF0, "VERTEX", 10, kA, RTDXF0, "VERTEX", 10,
+                          kB, RTDXF0, "SEQEND");
     auto circle = makeList(RTDXF0, "CIRCLE", 10, kA, 40, 1.0);
     ASSERT_EQ(acdbEntMake(line.get()), RTNORM);
     ASSERT_EQ(acdbEntMake(pline.get()), RTNORM);

@@ -136,11 +136,9 @@ TEST_F(EntMake, PolylinePiecesAreCommittedBySeqend) {
 }
 
 TEST_F(EntMake, OneListCanHoldAWholePolyline) {
-  auto whole = makeList(RTDXF0, "POLYLINE", 66, 1, 70, 8,
-                        RTDXF0, "VERTEX", 10, kA, 70, 32,
-                        RTDXF0, "VERTEX", 10, kB, 70, 32,
-                        RTDXF0, "VERTEX", 10, kC, 70, 32,
-                        RTDXF0, "SEQEND");
+  auto whole =
+      makeList(RTDXF0, "POLYLINE", 66, 1, 70, 8, RTDXF0, "VERTEX", 10, kA, 70, 32, RTDXF0, "VERTEX",
+               10, kB, 70, 32, RTDXF0, "VERTEX", 10, kC, 70, 32, RTDXF0, "SEQEND");
   ASSERT_EQ(acdbEntMake(whole.get()), RTNORM);
   ASSERT_EQ(db().entities.size(), 5u);
   EXPECT_EQ(db().find(db().entities[3], 10)->v[0], kC[0]);
@@ -184,9 +182,8 @@ TEST_F(EntMake, OutOfSequencePiecesAreRefusedAndDropThePendingPolyline) {
 }
 
 TEST_F(EntMake, ABadVertexInAOneListPolylineMakesNothing) {
-  auto whole = makeList(RTDXF0, "POLYLINE", 66, 1,
-                        RTDXF0, "VERTEX", 10, kA,
-                        RTDXF0, "VERTEX", 70, 0,  // no point
+  auto whole = makeList(RTDXF0, "POLYLINE", 66, 1, RTDXF0, "VERTEX", 10, kA, RTDXF0, "VERTEX", 70,
+                        0,  // no point
                         RTDXF0, "SEQEND");
   EXPECT_EQ(acdbEntMake(whole.get()), RTERROR);
   EXPECT_EQ(lastErrno(), 47);

@@ -76,8 +76,8 @@ TEST_F(EntMod, RefusesDeletedEntitiesAndSeqends) {
 }
 
 TEST_F(EntMod, VerticesAreModifiedOneByOne) {
-  auto pline = makeList(RTDXF0, "POLYLINE", 66, 1, RTDXF0, "VERTEX", 10, kA, RTDXF0, "VERTEX",
-                        10, kB, RTDXF0, "SEQEND");
+  auto pline = makeList(RTDXF0, "POLYLINE", 66, 1, RTDXF0, "VERTEX", 10, kA, RTDXF0, "VERTEX", 10,
+                        kB, RTDXF0, "SEQEND");
   ASSERT_EQ(acdbEntMake(pline.get()), RTNORM);
   auto move = makeList(-1, nameOf(2), 10, kC);
   ASSERT_EQ(acdbEntMod(move.get()), RTNORM);

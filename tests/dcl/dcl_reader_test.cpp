@@ -125,7 +125,8 @@ TEST(DclReader, IncludedPrototypesAreUsableAndIncludedDialogsListed) {
   EXPECT_EQ(name->text("value"), "Route 1");
   EXPECT_EQ(findKey(*f.dialog("settings"), "draft")->text("value"), "1");
 
-  const dcl::DclFile outer = load("@include \"settings.dcl\"\nmine : dialog { : short_edit { key = \"e\"; } }");
+  const dcl::DclFile outer =
+      load("@include \"settings.dcl\"\nmine : dialog { : short_edit { key = \"e\"; } }");
   EXPECT_NE(outer.dialog("settings"), nullptr);
   EXPECT_NE(outer.dialog("mine"), nullptr);
 }
@@ -136,7 +137,8 @@ TEST(DclReader, SyntaxFaultsNameTheirLine) {
     const char* fault;  // line and the start of the message
   };
   const Case cases[] = {
-      {"d : dialog {\n  label = \"x\"\n  ok_only;\n}", "3: ';' attendu après la valeur de \"label\""},
+      {"d : dialog {\n  label = \"x\"\n  ok_only;\n}",
+       "3: ';' attendu après la valeur de \"label\""},
       {"d : dialog {\n label = \"open\n}", "2: chaîne non terminée"},
       {"d : dialog {\n/* never closed\n\n}", "2: commentaire /* non terminé"},
       {"d : dialog {\n ok_cancel;\n", "1: '}' manquante pour \"d\""},

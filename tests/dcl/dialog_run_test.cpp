@@ -189,7 +189,7 @@ TEST_F(DclRun, ListsAreFilledByTheProgramAndPickedByTextOrIndex) {
   const dcl::TileState* units = dcl::dialogs().dialog(dlg_)->find("units");
   EXPECT_EQ(units->items, (std::vector<std::string>{"m", "hm", "mm"}));
 
-  EXPECT_EQ(ads_add_list("orphan"), RTERROR);                   // no list open
+  EXPECT_EQ(ads_add_list("orphan"), RTERROR);                     // no list open
   EXPECT_EQ(ads_start_list(dlg_, "name", LIST_NEW, 0), RTERROR);  // not a list
   EXPECT_EQ(ads_start_list(dlg_, "units", LIST_CHANGE, 7), RTERROR);
   EXPECT_EQ(ads_end_list(), RTERROR);

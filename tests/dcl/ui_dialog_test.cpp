@@ -33,7 +33,8 @@ TEST_F(UiDialog, ActionsSetControlsAndButtonsEndTheDialog) {
   build(d);
   std::string seenAtApply;
   d.addButton("apply", "Appliquer", [&](AcUiDialog& self) {
-    seenAtApply = self.text("name") + "|" + self.text("kind") + "|" + (self.isChecked("draft") ? "1" : "0");
+    seenAtApply =
+        self.text("name") + "|" + self.text("kind") + "|" + (self.isChecked("draft") ? "1" : "0");
     self.endDialog(42);
   });
   pushDialog({{"name", "Profil 2"}, {"kind", "Chemin"}, {"draft", {}}, {"apply", {}}, {"ok", {}}});
@@ -86,13 +87,12 @@ TEST_F(UiDialog, WhatCannotBeDoneIsWrittenAndSkipped) {
   EXPECT_EQ(d.text("name"), "Profil 1");
   EXPECT_EQ(d.text("kind"), "Piste");
   EXPECT_EQ(changes, 1);
-  for (const char* line : {"\"name\" est désactivé, action ignorée",
-                           "\"ghost\" n'existe pas, action ignorée",
-                           "\"info\" ne prend pas de valeur, action ignorée",
-                           "\"kind\" n'a pas d'article \"Autoroute\", action ignorée",
-                           "\"draft\" attend 0 ou 1, action ignorée",
-                           "\"info\" ne se presse pas, action ignorée",
-                           "[dialogue] Profil: plus d'action, fermé comme par Echap"})
+  for (const char* line :
+       {"\"name\" est désactivé, action ignorée", "\"ghost\" n'existe pas, action ignorée",
+        "\"info\" ne prend pas de valeur, action ignorée",
+        "\"kind\" n'a pas d'article \"Autoroute\", action ignorée",
+        "\"draft\" attend 0 ou 1, action ignorée", "\"info\" ne se presse pas, action ignorée",
+        "[dialogue] Profil: plus d'action, fermé comme par Echap"})
     EXPECT_TRUE(printed(line)) << line << "\n" << output();
 }
 
@@ -200,10 +200,12 @@ TEST(ProgressOnStderr, DrawnOnATerminalOnly) {
   ::fcntl(master, F_SETFL, O_NONBLOCK);
   std::string drawn;
   char buf[512];
-  for (ssize_t n; (n = ::read(master, buf, sizeof buf)) > 0;) drawn.append(buf, static_cast<size_t>(n));
+  for (ssize_t n; (n = ::read(master, buf, sizeof buf)) > 0;)
+    drawn.append(buf, static_cast<size_t>(n));
   ::close(slave);
   ::close(master);
-  EXPECT_NE(drawn.find("Patientez [######------------------------]  20%"), std::string::npos) << drawn;
+  EXPECT_NE(drawn.find("Patientez [######------------------------]  20%"), std::string::npos)
+      << drawn;
   EXPECT_NE(drawn.rfind("\r\033[K"), std::string::npos);  // erased when the window goes
 }
 

@@ -1,9 +1,9 @@
 #include "dxf_test_support.h"
 
+#include <strings.h>
 #include <fstream>
 #include <random>
 #include <sstream>
-#include <strings.h>
 
 #include "db/entity_ops.h"
 
@@ -65,26 +65,28 @@ std::unique_ptr<db::Database> sampleDrawing(bool escapes) {
   if (escapes)
     make(*d, {text(0, "TEXT"), point(10, 0, 0), number(40, 1.0),
               text(1, "a^Jb ^ c \\U+0041 tab\there")});
-  make(*d, {text(0, "LWPOLYLINE"), number(70, 1), number(38, 12.5), point(10, 0, 0), number(42, 0.5),
-            point(10, 10, 0), point(10, 10, 10), number(40, 0.1), number(41, 0.2)});
-  make(*d, {text(0, "POLYLINE"), number(66, 1), number(70, 8), text(0, "VERTEX"),
-            point(10, 1, 2, 3), number(70, 32), text(0, "VERTEX"), point(10, 4, 5, 6),
-            number(70, 32), text(0, "VERTEX"), point(10, 7, 8, 9), number(70, 32),
-            text(0, "SEQEND")});
+  make(*d,
+       {text(0, "LWPOLYLINE"), number(70, 1), number(38, 12.5), point(10, 0, 0), number(42, 0.5),
+        point(10, 10, 0), point(10, 10, 10), number(40, 0.1), number(41, 0.2)});
+  make(*d,
+       {text(0, "POLYLINE"), number(66, 1), number(70, 8), text(0, "VERTEX"), point(10, 1, 2, 3),
+        number(70, 32), text(0, "VERTEX"), point(10, 4, 5, 6), number(70, 32), text(0, "VERTEX"),
+        point(10, 7, 8, 9), number(70, 32), text(0, "SEQEND")});
   make(*d, {text(0, "POLYLINE"), text(8, "Talus déblai"), number(66, 1), number(70, 1),
-            text(0, "VERTEX"), point(10, 1, 1), number(42, 1.0), text(0, "VERTEX"),
-            point(10, 2, 2), text(0, "SEQEND")});
-  make(*d, {text(0, "INSERT"), text(2, "BORNE"), point(10, 100, 200, 0), number(41, 2),
-            number(42, 2), number(50, 30), number(66, 1), text(0, "ATTRIB"), point(10, 100, 201),
-            number(40, 0.5), text(1, "PR 12"), text(2, "PR"), number(70, 0), text(0, "ATTRIB"),
-            point(10, 100, 202), number(40, 0.5), text(1, "Gauche"), text(2, "COTE"),
+            text(0, "VERTEX"), point(10, 1, 1), number(42, 1.0), text(0, "VERTEX"), point(10, 2, 2),
             text(0, "SEQEND")});
+  make(*d,
+       {text(0, "INSERT"), text(2, "BORNE"), point(10, 100, 200, 0), number(41, 2), number(42, 2),
+        number(50, 30), number(66, 1), text(0, "ATTRIB"), point(10, 100, 201), number(40, 0.5),
+        text(1, "PR 12"), text(2, "PR"), number(70, 0), text(0, "ATTRIB"), point(10, 100, 202),
+        number(40, 0.5), text(1, "Gauche"), text(2, "COTE"), text(0, "SEQEND")});
   make(*d, {text(0, "INSERT"), text(2, "ARBRE"), point(10, 3, 4, 0)});
   make(*d, {text(0, "ATTDEF"), point(10, 0, 0), number(40, 1), text(1, "?"), text(2, "NOM"),
             text(3, "Nom du point"), number(70, 2)});
   make(*d, {text(0, "POINT"), number(67, 1), point(10, 1, 1)});  // paper space
-  make(*d, {text(0, "LINE"), point(10, 0, 0), point(11, 1, 1), text(1001, "TALVEX"),
-            text(1000, "axe principal"), number(1070, 12), point(1010, 1, 2, 3), number(1040, 0.5)});
+  make(*d,
+       {text(0, "LINE"), point(10, 0, 0), point(11, 1, 1), text(1001, "TALVEX"),
+        text(1000, "axe principal"), number(1070, 12), point(1010, 1, 2, 3), number(1040, 0.5)});
   // An erased entity is not saved.
   make(*d, {text(0, "CIRCLE"), point(10, 9, 9), number(40, 9)});
   db::toggleErased(*d, d->entities.size() - 1);
@@ -127,7 +129,8 @@ void expectSameDrawing(const db::Database& a, const db::Database& b) {
       if (g.kind == db::Group::Text) {
         EXPECT_EQ(a.text(g), b.text(h)) << "group " << k;
       } else {
-        for (int c = 0; c < 3; ++c) EXPECT_EQ(g.v[c], h.v[c]) << "group " << g.code << " [" << c << "]";
+        for (int c = 0; c < 3; ++c)
+          EXPECT_EQ(g.v[c], h.v[c]) << "group " << g.code << " [" << c << "]";
       }
     }
   }

@@ -69,7 +69,8 @@ std::string hex(uint64_t h) {
 std::vector<Line> summaryOf(const db::Database& d) {
   std::vector<Line> lines;
   auto pointLine = [&](int code, const double* v) {
-    lines.push_back({"P", std::to_string(code), numberText(v[0]), numberText(v[1]), numberText(v[2])});
+    lines.push_back(
+        {"P", std::to_string(code), numberText(v[0]), numberText(v[1]), numberText(v[2])});
   };
   auto group = [&](const db::Entity& e, int code) { return d.find(e, code); };
   for (int paper = 0; paper < 2; ++paper) {
@@ -78,8 +79,8 @@ std::vector<Line> summaryOf(const db::Database& d) {
       const db::Group* space = group(e, 67);
       if (e.erased || db::isSubEntity(e.type) || (space && space->asInt() != 0) != (paper == 1))
         continue;
-      lines.push_back({"E", paper ? "P" : "M", db::typeName(e.type), hex(e.handle),
-                       d.layers.at(e.layer).name});
+      lines.push_back(
+          {"E", paper ? "P" : "M", db::typeName(e.type), hex(e.handle), d.layers.at(e.layer).name});
       auto real = [&](int code) {
         lines.push_back({"R", std::to_string(code), numberText(group(e, code)->v[0])});
       };
@@ -118,13 +119,15 @@ std::vector<Line> summaryOf(const db::Database& d) {
             }
           break;
         case db::EntityType::Polyline:
-          for (size_t k = i + 1; k < d.entities.size() && d.entities[k].type == db::EntityType::Vertex; ++k)
+          for (size_t k = i + 1;
+               k < d.entities.size() && d.entities[k].type == db::EntityType::Vertex; ++k)
             pointLine(10, d.find(d.entities[k], 10)->v);
           break;
         case db::EntityType::Insert:
           text(e, 2);
           pointLine(10, group(e, 10)->v);
-          for (size_t k = i + 1; k < d.entities.size() && d.entities[k].type == db::EntityType::Attrib; ++k) {
+          for (size_t k = i + 1;
+               k < d.entities.size() && d.entities[k].type == db::EntityType::Attrib; ++k) {
             text(d.entities[k], 2);
             text(d.entities[k], 1);
           }

@@ -43,8 +43,8 @@ Read fromFileAndMemory(const TempDir& dir, const std::string& text) {
 
 TEST(DxfLongLines, LinesAcrossBlocksAreReadWhole) {
   TempDir dir;
-  for (size_t length : {kMiB - 1, kMiB, kMiB + 1, 3 * kMiB / 2, 2 * kMiB + 7,
-                        dxf::LineReader::kMaxLine}) {
+  for (size_t length :
+       {kMiB - 1, kMiB, kMiB + 1, 3 * kMiB / 2, 2 * kMiB + 7, dxf::LineReader::kMaxLine}) {
     SCOPED_TRACE(length);
     const Read r = fromFileAndMemory(dir, drawing(length));
     EXPECT_TRUE(r.ok) << r.error;

@@ -34,10 +34,11 @@ TEST(DxfNotes, OneNotePerKindOfEntityLeftOut) {
 TEST(DxfNotes, SectionsWithDrawingDataLeftOutAreNoted) {
   const std::string file =
       join({"0", "SECTION", "2", "CLASSES", "0", "CLASS", "1", "X", "0", "ENDSEC"}) +
-      join({"0", "SECTION", "2", "BLOCKS", "0", "BLOCK", "2", "B", "0", "LINE", "10", "0", "0",
-            "ENDBLK", "0", "BLOCK", "2", "C", "0", "CIRCLE", "0", "ENDBLK", "0", "ENDSEC"}) +
-      join({"0", "SECTION", "2", "OBJECTS", "0", "DICTIONARY", "0", "XRECORD", "0", "XRECORD",
-            "0", "LAYOUT", "0", "ENDSEC"}) +
+      join({"0", "SECTION", "2",  "BLOCKS", "0", "BLOCK",  "2", "B",
+            "0", "LINE",    "10", "0",      "0", "ENDBLK", "0", "BLOCK",
+            "2", "C",       "0",  "CIRCLE", "0", "ENDBLK", "0", "ENDSEC"}) +
+      join({"0", "SECTION", "2", "OBJECTS", "0", "DICTIONARY", "0", "XRECORD", "0", "XRECORD", "0",
+            "LAYOUT", "0", "ENDSEC"}) +
       join({"0", "SECTION", "2", "ACDSDATA", "0", "ACDSSCHEMA", "0", "ENDSEC"}) +
       join({"0", "SECTION", "2", "THUMBNAILIMAGE", "90", "0", "0", "ENDSEC", "0", "EOF"});
   std::string error;
@@ -51,16 +52,17 @@ TEST(DxfNotes, SectionsWithDrawingDataLeftOutAreNoted) {
 
 TEST(DxfNotes, TablesAreNotedOnlyWhenTheirEntriesWouldBeLost) {
   const std::string tables =
-      join({"0", "SECTION", "2", "TABLES", "0", "TABLE", "2", "LTYPE", "0", "LTYPE", "2",
-            "CONTINUOUS", "73", "0", "0", "LTYPE", "2", "TIRETS", "73", "0", "0", "ENDTAB",
-            "0", "TABLE", "2", "STYLE", "0", "STYLE", "2", "Standard", "0", "STYLE", "2", "ISO",
-            "0", "ENDTAB", "0", "TABLE", "2", "UCS", "0", "UCS", "2", "Chantier", "0", "ENDTAB",
-            "0", "ENDSEC"});
+      join({"0", "SECTION",    "2",  "TABLES",   "0", "TABLE",  "2", "LTYPE",  "0",  "LTYPE",
+            "2", "CONTINUOUS", "73", "0",        "0", "LTYPE",  "2", "TIRETS", "73", "0",
+            "0", "ENDTAB",     "0",  "TABLE",    "2", "STYLE",  "0", "STYLE",  "2",  "Standard",
+            "0", "STYLE",      "2",  "ISO",      "0", "ENDTAB", "0", "TABLE",  "2",  "UCS",
+            "0", "UCS",        "2",  "Chantier", "0", "ENDTAB", "0", "ENDSEC"});
   // TIRETS is used by a line and ISO by a text: the writer makes both again (without pattern).
-  const std::string used = join({"0", "SECTION", "2", "ENTITIES", "0", "LINE", "6", "TIRETS",
-                                 "10", "0", "20", "0", "30", "0", "11", "1", "21", "1", "31",
-                                 "1", "0", "TEXT", "7", "ISO", "10", "0", "20", "0", "30", "0",
-                                 "40", "1", "1", "t", "0", "ENDSEC"});
+  const std::string used =
+      join({"0",  "SECTION", "2", "ENTITIES", "0", "LINE", "6",  "TIRETS", "10",
+            "0",  "20",      "0", "30",       "0", "11",   "1",  "21",     "1",
+            "31", "1",       "0", "TEXT",     "7", "ISO",  "10", "0",      "20",
+            "0",  "30",      "0", "40",       "1", "1",    "t",  "0",      "ENDSEC"});
   std::string error;
   std::vector<std::string> notes;
   ASSERT_TRUE(dxf::readFromMemory(tables + used, error, &notes)) << error;

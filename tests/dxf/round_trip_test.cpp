@@ -38,15 +38,22 @@ TEST(DxfRoundTrip, NewEntitiesAfterReadingGetFreshHandles) {
   ASSERT_TRUE(back) << error;
   make(*back, {text(0, "POINT"), point(10, 1, 2, 3)});
   const uint64_t fresh = back->entities.back().handle;
-  for (size_t i = 0; i + 1 < back->entities.size(); ++i)
-    ASSERT_NE(back->entities[i].handle, fresh);
+  for (size_t i = 0; i + 1 < back->entities.size(); ++i) ASSERT_NE(back->entities[i].handle, fresh);
 }
 
 TEST(DxfRoundTrip, TextsKeepEveryCharacterThroughTheCodePage) {
   db::Database d;
-  const char* texts[] = {"Été – 20 €", "☃ snowman", "𝄞 clef", "a^Jb", "x^ y", "^", "\\U+0041",
-                         "Ã© looks like UTF-8", "\xE9 not UTF-8 at all"};
-  for (const char* t : texts) make(d, {text(0, "TEXT"), point(10, 0, 0), number(40, 1), text(1, t)});
+  const char* texts[] = {"Été – 20 €",
+                         "☃ snowman",
+                         "𝄞 clef",
+                         "a^Jb",
+                         "x^ y",
+                         "^",
+                         "\\U+0041",
+                         "Ã© looks like UTF-8",
+                         "\xE9 not UTF-8 at all"};
+  for (const char* t : texts)
+    make(d, {text(0, "TEXT"), point(10, 0, 0), number(40, 1), text(1, t)});
   std::string error;
   auto back = dxf::readFromMemory(dxf::writeToString(d), error);
   ASSERT_TRUE(back) << error;
@@ -103,7 +110,8 @@ TEST(DxfRoundTrip, HeaderDrivesCurrentLayerAndHandles) {
   EXPECT_EQ(d->findHandle(0x2A), 0);
   const db::HeaderVar* insbase = d->headerVar("$INSBASE");
   ASSERT_TRUE(insbase);
-  EXPECT_EQ(insbase->groups, (std::vector<std::pair<int, std::string>>{{10, "1.5"}, {20, "2.5"}, {30, "0.0"}}));
+  EXPECT_EQ(insbase->groups,
+            (std::vector<std::pair<int, std::string>>{{10, "1.5"}, {20, "2.5"}, {30, "0.0"}}));
   EXPECT_EQ(d->layers.at(static_cast<uint32_t>(d->layers.find("terrain"))).color, 3);
 }
 

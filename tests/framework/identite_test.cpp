@@ -4,8 +4,9 @@
 namespace framework {
 
 const IDENTITE_MODULE& identiteModule() {
-  static constexpr IDENTITE_MODULE kIdentite{"Testeur", "1.01", "MV12", "C:Testeur", "Essais",
-                                             "", "1.0", "https://exemple.test", -1, false, false};
+  static constexpr IDENTITE_MODULE kIdentite{"Testeur", "1.01", "MV12", "C:Testeur",
+                                             "Essais",  "",     "1.0",  "https://exemple.test",
+                                             -1,        false,  false};
   return kIdentite;
 }
 

@@ -31,9 +31,9 @@ TEST(TableDesFonctions, CodesSuiventLOrdreDeDeclaration) {
   // The program's whole table is in one file: codes are the places of the
   // entries in it, whatever order the files are set up in.
   const framework::FONCTION_ARX* ordre[] = {
-      &table_test::premiere,      &table_test::cachee,     &table_test::commandeCachee,
-      &table_test::sansDescription, &table_test::indisponible, &table_test::evenement1,
-      &table_test::evenement1bis, &table_test::imbriquee,  &table_test::fautive,
+      &table_test::premiere,          &table_test::cachee,       &table_test::commandeCachee,
+      &table_test::sansDescription,   &table_test::indisponible, &table_test::evenement1,
+      &table_test::evenement1bis,     &table_test::imbriquee,    &table_test::fautive,
       &table_test::gardeEnvironnement};
   for (int32_t i = 0; i < 10; ++i) EXPECT_EQ(ordre[i]->code(), i) << ordre[i]->description();
   EXPECT_EQ(framework::trouveParCode(4), &table_test::indisponible);
@@ -41,7 +41,8 @@ TEST(TableDesFonctions, CodesSuiventLOrdreDeDeclaration) {
   EXPECT_EQ(framework::trouveParNom("PREMIERE"), &table_test::premiere);
   // Newest first.
   std::vector<int32_t> codes;
-  for (framework::FONCTION_ARX* f = framework::teteTable(); f; f = f->suivant()) codes.push_back(f->code());
+  for (framework::FONCTION_ARX* f = framework::teteTable(); f; f = f->suivant())
+    codes.push_back(f->code());
   ASSERT_EQ(codes.size(), 10u);
   for (size_t i = 0; i < codes.size(); ++i) EXPECT_EQ(codes[i], 9 - static_cast<int32_t>(i));
 }

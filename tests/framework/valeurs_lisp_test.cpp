@@ -35,7 +35,8 @@ TEST(DecodageStatut, CodesEtNumerosErrno) {
   EXPECT_EQ(framework::verifieStatut(1234), 1);
   EXPECT_EQ(sortie.texte(), "");
   EXPECT_STREQ(framework::messageErrno(0), "Normal status; no error noted.");
-  EXPECT_STREQ(framework::messageErrno(85), "Operation not allowed while a dialogue box is active.");
+  EXPECT_STREQ(framework::messageErrno(85),
+               "Operation not allowed while a dialogue box is active.");
   EXPECT_STREQ(framework::messageErrno(86), "Erreur Inconnue");
   EXPECT_STREQ(framework::messageErrno(-1), "Erreur Inconnue");
 }

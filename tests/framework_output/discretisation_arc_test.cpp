@@ -21,8 +21,8 @@ double renflement(double angle) { return std::tan(angle / 4); }
 TEST_F(DiscretisationArc, NombreDePointsParDefaut) {
   // n = 5 * floor(angle / (pi/4)) + 5 segments; the steps within pi/64 of the end are left out.
   EXPECT_EQ(discretiseArc({0, 0, 0}, {2, 0, 0}, 1, 0).size(), 26u);  // n 25, 24 inside
-  EXPECT_EQ(discretiseArc({0, 0, 0}, {1, 1, 0}, renflement(pi / 2), 0).size(), 16u);  // n 15
-  EXPECT_EQ(discretiseArc({0, 0, 0}, {1, 0, 0}, renflement(pi / 8), 0).size(), 6u);   // n 5
+  EXPECT_EQ(discretiseArc({0, 0, 0}, {1, 1, 0}, renflement(pi / 2), 0).size(), 16u);       // n 15
+  EXPECT_EQ(discretiseArc({0, 0, 0}, {1, 0, 0}, renflement(pi / 8), 0).size(), 6u);        // n 5
   EXPECT_EQ(discretiseArc({0, 0, 0}, {1, 0, 0}, renflement(3 * pi / 2), -1).size(), 36u);  // n 35
   EXPECT_EQ(ligne(), "");
 }

@@ -265,8 +265,8 @@ TEST_F(Parcours, GroupesLusParType) {
 
 TEST_F(Parcours, InsertionSuivieDeSesAttributs) {
   const double p[3] = {5, 6, 0};
-  ListeResbuf bloc(acutBuildList(RTDXF0, "INSERT", 8, "BLOCS", 2, "BORNE", 10, p, 41, 2.0, 50,
-                                 0.25, 66, 1, 0));
+  ListeResbuf bloc(
+      acutBuildList(RTDXF0, "INSERT", 8, "BLOCS", 2, "BORNE", 10, p, 41, 2.0, 50, 0.25, 66, 1, 0));
   bloc.ajoute(acutBuildList(RTDXF0, "ATTRIB", 10, p, 40, 1.0, 1, "B12", 2, "NUM", 0));
   bloc.ajoute(acutBuildList(RTDXF0, "ATTRIB", 10, p, 40, 1.0, 1, "102.5", 2, "ALT", 0));
   bloc.ajoute(acutBuildList(RTDXF0, "SEQEND", 0));
@@ -277,8 +277,8 @@ TEST_F(Parcours, InsertionSuivieDeSesAttributs) {
   ajoutePoint(0);  // the walk goes on after the attributes
   LecteurTrace lecteur;
   EXPECT_EQ(lecteur.parcourt(selection, false), 1);
-  EXPECT_EQ(lecteur.appels, (std::vector<std::string>{"INSERT@BLOCS", "ATTRIB@BLOCS",
-                                                      "ATTRIB@BLOCS", "POINT@0"}));
+  EXPECT_EQ(lecteur.appels,
+            (std::vector<std::string>{"INSERT@BLOCS", "ATTRIB@BLOCS", "ATTRIB@BLOCS", "POINT@0"}));
   EXPECT_EQ(lecteur.bloc, "BORNE");
   attendPoint(lecteur.echelles, {2, 1, 1});
   EXPECT_EQ(lecteur.rotation, 0.25);
@@ -324,8 +324,7 @@ TEST_F(Parcours, PolyligneLegereAvecRenflementsEtLargeurs) {
 TEST_F(Parcours, ExtrusionConvertieEnCoordonneesGenerales) {
   const double a[3] = {1, 2, 0}, b[3] = {4, 6, 0}, normale[3] = {-1e-13, 0, -1};
   ads_name nom;
-  fabrique(ListeResbuf(acutBuildList(RTDXF0, "LWPOLYLINE", 38, 3.0, 10, a, 10, b, 210, normale,
-                                     0)),
+  fabrique(ListeResbuf(acutBuildList(RTDXF0, "LWPOLYLINE", 38, 3.0, 10, a, 10, b, 210, normale, 0)),
            nom);
   LecteurTrace lecteur;
   EXPECT_EQ(lecteur.litObjet(nom), 1);
@@ -351,8 +350,8 @@ TEST_F(Parcours, FiltreParMasque) {
     textes.push_back(std::to_string(rb->restype) + ":" + rb->resval.rstring);
   EXPECT_EQ(textes, (std::vector<std::string>{"-4:<OR", "0:LINE", "0:POINT", "-4:OR>"}));
 
-  ListeResbuf avecCalque = framework::filtreObjets(
-      framework::kObjetPoint | framework::kObjetLigne, ListeResbuf(acutBuildList(8, "TOPO", 0)));
+  ListeResbuf avecCalque = framework::filtreObjets(framework::kObjetPoint | framework::kObjetLigne,
+                                                   ListeResbuf(acutBuildList(8, "TOPO", 0)));
   textes.clear();
   for (const resbuf* rb = avecCalque.get(); rb; rb = rb->rbnext)
     textes.push_back(std::to_string(rb->restype) + ":" + rb->resval.rstring);

@@ -19,9 +19,31 @@ using framework::TexteOptionnel;
 
 // Accented letters in UTF-8, blanks, digits, quotes, backslashes alone and in
 // runs, and the characters the text form gives a meaning to.
-const std::vector<std::string> kMorceaux = {
-    "a", "Z", "X", "x", "é", "à", "ç", "Ü", "œ", " ", "\t", "0", "7", "\"", "\\", "\\\\",
-    "\\\\\\", "=", "+", "-", "#", "C:\\", "\\\\serveur\\", "\\\"", "\"\\"};
+const std::vector<std::string> kMorceaux = {"a",
+                                            "Z",
+                                            "X",
+                                            "x",
+                                            "é",
+                                            "à",
+                                            "ç",
+                                            "Ü",
+                                            "œ",
+                                            " ",
+                                            "\t",
+                                            "0",
+                                            "7",
+                                            "\"",
+                                            "\\",
+                                            "\\\\",
+                                            "\\\\\\",
+                                            "=",
+                                            "+",
+                                            "-",
+                                            "#",
+                                            "C:\\",
+                                            "\\\\serveur\\",
+                                            "\\\"",
+                                            "\"\\"};
 
 class Generateur {
  public:
@@ -83,7 +105,9 @@ TEST(ParametreAllerRetour, TextForm) {
     CaptureErreurs erreurs;
     std::istringstream flux(premier);
     LISTE_PARAMETRES lu;
-    ASSERT_TRUE(framework::lireFichier(flux, framework::kModeTexte, lu)) << cas << "\n" << premier << erreurs.texte();
+    ASSERT_TRUE(framework::lireFichier(flux, framework::kModeTexte, lu))
+        << cas << "\n"
+        << premier << erreurs.texte();
     ASSERT_EQ(lu, arbre) << cas << "\n" << premier;
     ASSERT_EQ(ecrit(lu, 0), premier) << cas;
   }
@@ -117,8 +141,10 @@ TEST(ParametreAllerRetour, QuotedTextsAloneInEachForm) {
       ASSERT_TRUE(framework::ecrireTexteCite(ecrit, t, forme));
       std::istringstream flux(ecrit.str() + " \"suite\"");
       TexteOptionnel lu, suite;
-      ASSERT_EQ(framework::lireTexteCite(flux, forme, lu), framework::LectureTexte::Lu) << ecrit.str();
-      ASSERT_EQ(framework::lireTexteCite(flux, forme, suite), framework::LectureTexte::Lu) << ecrit.str();
+      ASSERT_EQ(framework::lireTexteCite(flux, forme, lu), framework::LectureTexte::Lu)
+          << ecrit.str();
+      ASSERT_EQ(framework::lireTexteCite(flux, forme, suite), framework::LectureTexte::Lu)
+          << ecrit.str();
       EXPECT_EQ(lu, t) << ecrit.str();
       EXPECT_EQ(suite, "suite");
     }

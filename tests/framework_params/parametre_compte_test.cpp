@@ -79,18 +79,23 @@ TEST(ParametreCompte, BinaryFieldsAreLittleEndian) {
   entier.fixeEntierTexte(258, "v");
   std::ostringstream flux;
   entier.ecrire(flux, 2);
-  EXPECT_EQ(flux.str(), "\x03\0\0\0\x02\x01\0\0" "0 \"id\"\"v\""s);
+  EXPECT_EQ(flux.str(),
+            "\x03\0\0\0\x02\x01\0\0"
+            "0 \"id\"\"v\""s);
 
   PARAMETRE reel("r", "1.5");
   reel.type = framework::kParametreReel;
   reel.reel = 1.5;
   flux.str("");
   reel.ecrire(flux, 1);
-  EXPECT_EQ(flux.str(), "\x01\0\0\0\0\0\0\0\0\0\xF8\x3F" "V2 0 \"r\"\"1.5\""s);
+  EXPECT_EQ(flux.str(),
+            "\x01\0\0\0\0\0\0\0\0\0\xF8\x3F"
+            "V2 0 \"r\"\"1.5\""s);
 }
 
 TEST(ParametreCompte, CountedForm1ReadsQuotedTextsWithBackslashTakingTheNextCharacter) {
-  const Lecture l = lireFichier("\"a\" \"1\"\n\"b\" X\n\"c\\\\d\\\"e\" \"f\\g\"\n", framework::kModeCompte1);
+  const Lecture l =
+      lireFichier("\"a\" \"1\"\n\"b\" X\n\"c\\\\d\\\"e\" \"f\\g\"\n", framework::kModeCompte1);
   EXPECT_TRUE(l.ok) << l.erreurs;
   LISTE_PARAMETRES attendus;
   attendus.emplace_back("a", "1");
@@ -176,7 +181,8 @@ TEST(ParametreCompte, CountsLargerThanTheInputStopAtItsEnd) {
 
   l = lireListe("V2 beaucoup ");
   EXPECT_FALSE(l.ok);
-  EXPECT_EQ(l.erreurs, "Erreur de lecture de parametres : nombre d'elements incorrect <beaucoup>\n");
+  EXPECT_EQ(l.erreurs,
+            "Erreur de lecture de parametres : nombre d'elements incorrect <beaucoup>\n");
 }
 
 TEST(ParametreCompte, ATruncatedFileIsBadExceptAtANodeBoundary) {
@@ -203,7 +209,10 @@ TEST(ParametreCompte, ATruncatedFileIsBadExceptAtANodeBoundary) {
 }
 
 TEST(ParametreCompte, UnknownKindIsReported) {
-  const Lecture l = lireFichier("\x07\0\0\0" "0 \"a\"\"b\""s, framework::kModeCompte2);
+  const Lecture l = lireFichier(
+      "\x07\0\0\0"
+      "0 \"a\"\"b\""s,
+      framework::kModeCompte2);
   EXPECT_FALSE(l.ok);
   EXPECT_EQ(l.erreurs, "Erreur de lecture de parametres : type 7 inconnu\n");
 }

@@ -19,7 +19,8 @@ using framework::TEXTE_PARAMETRE;
 
 // Declared the way a module declares its own, during static initialisation.
 double distanceStatique = 12.5;
-PARAMETRE_ENREGISTRE pDistanceStatique(reglagesUtilisateur(), distanceStatique, "Distance", "Statique");
+PARAMETRE_ENREGISTRE pDistanceStatique(reglagesUtilisateur(), distanceStatique, "Distance",
+                                       "Statique");
 
 // Settings like those of the outline tool: one of each kind, one never loaded.
 class Reglages : public ::testing::Test {
@@ -32,9 +33,11 @@ class Reglages : public ::testing::Test {
   TEXTE_PARAMETRE plansRes{"Contour"};
   PARAMETRE_ENREGISTRE pNbPasses{reglagesUtilisateur(), nbPasses, "NbPasses", "ContourPt"};
   PARAMETRE_ENREGISTRE pDMax{reglagesUtilisateur(), dmax, "DMax", "ContourPt"};
-  PARAMETRE_ENREGISTRE pRepertoire{reglagesUtilisateur(), repertoire, "Repertoire", "ContourPt", "A", "B"};
-  PARAMETRE_ENREGISTRE pBloque{reglagesUtilisateur(), bloque, "Bloque", "ContourPt", nullptr, nullptr,
-                               framework::kJamaisCharge};
+  PARAMETRE_ENREGISTRE pRepertoire{reglagesUtilisateur(), repertoire, "Repertoire",
+                                   "ContourPt",           "A",        "B"};
+  PARAMETRE_ENREGISTRE pBloque{
+      reglagesUtilisateur(),   bloque, "Bloque", "ContourPt", nullptr, nullptr,
+      framework::kJamaisCharge};
   PARAMETRE_ENREGISTRE pReserve{reglagesUtilisateur(), "Reserve", "ContourPt"};
   PARAMETRE_ENREGISTRE pPlansSrc{reglagesUtilisateur(), plansSrc, "PlansSrc", "ContourPt"};
   PARAMETRE_ENREGISTRE pPlansRes{reglagesUtilisateur(), plansRes, "PlansRes", "ContourPt"};
@@ -128,7 +131,9 @@ TEST_F(Reglages, ReadingStopsAtTheFirstPairThatCannotBeRead) {
   EXPECT_EQ(dmax, 4.0);
   EXPECT_EQ(nbPasses, 3);
 
-  EXPECT_EQ(lire("\"/ContourPt/PlansSrc\" \"" + std::string(358, 'p') + "\"\n\"/ContourPt/NbPasses\" \"8\""), 0);
+  EXPECT_EQ(lire("\"/ContourPt/PlansSrc\" \"" + std::string(358, 'p') +
+                 "\"\n\"/ContourPt/NbPasses\" \"8\""),
+            0);
   EXPECT_EQ(plansSrc.texte(), "P,PL");
   EXPECT_EQ(lire("\"/ContourPt/PlansSrc\" \"" + std::string(357, 'p') + "\""), 1);
   EXPECT_EQ(plansSrc.texte().size(), 357u);

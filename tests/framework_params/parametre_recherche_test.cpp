@@ -47,7 +47,8 @@ TEST(ParametreRecherche, PathsIgnoreAsciiCaseOnly) {
   EXPECT_EQ(lot->valeur, "/z/2/l");
   EXPECT_EQ(framework::trouveParChemin(liste, "zuzoza/CHANTIER2")->valeur, "/z/2") << "first match";
   EXPECT_NE(framework::trouveParChemin(liste, "/ÉTé"), nullptr);
-  EXPECT_EQ(framework::trouveParChemin(liste, "/éTé"), nullptr) << "accented letters compare exactly";
+  EXPECT_EQ(framework::trouveParChemin(liste, "/éTé"), nullptr)
+      << "accented letters compare exactly";
   EXPECT_EQ(framework::trouveParChemin(liste, "/Zuzoza/Absent"), nullptr);
   EXPECT_EQ(liste.front().trouveParChemin("chantier2/lot"), lot);
 }

@@ -21,14 +21,14 @@ std::vector<JETON> tousLesJetons(const std::string& texte, std::string_view comm
 }
 
 TEST(Jetons, KindsCommentsAndDelimiters) {
-  const auto j = tousLesJetons("  mot \"une \\\"chaine\\\" ici\" 12.5e1 -3 -a #note ; x\n;suite",
-                               "#", ";");
+  const auto j =
+      tousLesJetons("  mot \"une \\\"chaine\\\" ici\" 12.5e1 -3 -a #note ; x\n;suite", "#", ";");
   ASSERT_EQ(j.size(), 8u);
   const std::vector<std::pair<int, std::string>> attendus = {
-      {framework::kJetonMot, "mot"},   {framework::kJetonChaine, "une \"chaine\" ici"},
+      {framework::kJetonMot, "mot"},       {framework::kJetonChaine, "une \"chaine\" ici"},
       {framework::kJetonNombre, "12.5e1"}, {framework::kJetonNombre, "-3"},
-      {framework::kJetonMot, "-a"},    {framework::kJetonDelimiteur, ";"},
-      {framework::kJetonMot, "suite"}, {framework::kJetonFin, ""}};
+      {framework::kJetonMot, "-a"},        {framework::kJetonDelimiteur, ";"},
+      {framework::kJetonMot, "suite"},     {framework::kJetonFin, ""}};
   for (size_t i = 0; i < attendus.size(); ++i) {
     EXPECT_EQ(j[i].type, attendus[i].first) << i;
     EXPECT_EQ(j[i].texte, attendus[i].second) << i;

@@ -21,9 +21,15 @@ std::string describe(const resbuf* rb) {
       case RTT: s += "t"; break;
       case RTSHORT: s += "short:" + std::to_string(v.rint); break;
       case RTLONG: s += "long:" + std::to_string(v.rlong); break;
-      case RTREAL: std::snprintf(buf, sizeof buf, "real:%g", v.rreal); s += buf; break;
+      case RTREAL:
+        std::snprintf(buf, sizeof buf, "real:%g", v.rreal);
+        s += buf;
+        break;
       case RTSTR: s += std::string("str:") + v.rstring; break;
-      case RTPOINT: std::snprintf(buf, sizeof buf, "pt2:%g,%g", v.rpoint[0], v.rpoint[1]); s += buf; break;
+      case RTPOINT:
+        std::snprintf(buf, sizeof buf, "pt2:%g,%g", v.rpoint[0], v.rpoint[1]);
+        s += buf;
+        break;
       case RT3DPOINT:
         std::snprintf(buf, sizeof buf, "pt3:%g,%g,%g", v.rpoint[0], v.rpoint[1], v.rpoint[2]);
         s += buf;
@@ -48,17 +54,22 @@ std::string describeGroups(const resbuf* rb) {
     const int c = rb->restype;
     s += std::to_string(c) + "=";
     const ads_u_val& v = rb->resval;
-    if (c == -1 || c == -2) s += "ename:" + std::to_string(v.rlname[0]);
-    else if ((c >= 0 && c <= 9) || c == -4 || c == 1000 || c == 1001) s += std::string("str:") + v.rstring;
+    if (c == -1 || c == -2)
+      s += "ename:" + std::to_string(v.rlname[0]);
+    else if ((c >= 0 && c <= 9) || c == -4 || c == 1000 || c == 1001)
+      s += std::string("str:") + v.rstring;
     else if (c >= 10 && c <= 39) {
       std::snprintf(buf, sizeof buf, "pt:%g,%g,%g", v.rpoint[0], v.rpoint[1], v.rpoint[2]);
       s += buf;
     } else if ((c >= 40 && c <= 59) || (c >= 1040 && c <= 1059)) {
       std::snprintf(buf, sizeof buf, "real:%g", v.rreal);
       s += buf;
-    } else if (c >= 60 && c <= 79) s += "short:" + std::to_string(v.rint);
-    else if (c >= 90 && c <= 99) s += "long:" + std::to_string(v.rlong);
-    else if (c == -3) s += "xdata";
+    } else if (c >= 60 && c <= 79)
+      s += "short:" + std::to_string(v.rint);
+    else if (c >= 90 && c <= 99)
+      s += "long:" + std::to_string(v.rlong);
+    else if (c == -3)
+      s += "xdata";
   }
   return s;
 }
@@ -105,8 +116,7 @@ TEST_F(Conversion, TwoOrThreeNumbersArePointsOtherListsAreBracketed) {
   EXPECT_EQ(toRb("'(1)"), "lb short:1 le");
   EXPECT_EQ(toRb("'(1 2 3 4)"), "lb short:1 short:2 short:3 short:4 le");
   EXPECT_EQ(toRb("'(1 \"a\")"), "lb short:1 str:a le");
-  EXPECT_EQ(toRb("'((0 0) (1 2 3) (\"a\" (4 5)))"),
-            "lb pt2:0,0 pt3:1,2,3 lb str:a pt2:4,5 le le");
+  EXPECT_EQ(toRb("'((0 0) (1 2 3) (\"a\" (4 5)))"), "lb pt2:0,0 pt3:1,2,3 lb str:a pt2:4,5 le le");
 }
 
 TEST_F(Conversion, DottedPairsPutDotBeforeTheLastElement) {
@@ -167,10 +177,11 @@ TEST_F(Conversion, EntityListsRefuseGroupsOfTheWrongKind) {
 }
 
 TEST_F(Conversion, LightPolylineVerticesAre2DAndExtendedDataIsGrouped) {
-  const lisp::Value list = read(
-      "'((0 . \"LWPOLYLINE\") (10 1.0 2.0) (-3 (\"TALVEX\" (1000 . \"axe\") (1040 . 2.5))))");
+  const lisp::Value list =
+      read("'((0 . \"LWPOLYLINE\") (10 1.0 2.0) (-3 (\"TALVEX\" (1000 . \"axe\") (1040 . 2.5))))");
   lisp::RbList rb = lisp::entityListToResbuf(env(), list);
-  EXPECT_EQ(describeGroups(rb.get()), "0=str:LWPOLYLINE 10=pt:1,2,0 -3=xdata 1001=str:TALVEX 1000=str:axe 1040=real:2.5");
+  EXPECT_EQ(describeGroups(rb.get()),
+            "0=str:LWPOLYLINE 10=pt:1,2,0 -3=xdata 1001=str:TALVEX 1000=str:axe 1040=real:2.5");
   EXPECT_EQ(lisp::toText(lisp::resbufToEntityList(env(), rb.get()), true),
             "((0 . \"LWPOLYLINE\") (10 1.0 2.0) (-3 (\"TALVEX\" (1000 . \"axe\") (1040 . 2.5))))");
 }

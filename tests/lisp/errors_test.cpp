@@ -60,8 +60,9 @@ TEST_F(Errors, ALocalErrorHandlerRunsWithTheFunctionsLocalsStillBound) {
 
 TEST_F(Errors, AFailingHandlerIsReportedAndNotCalledAgain) {
   EXPECT_FALSE(run("(defun *error* (msg) (car msg))\n(car 1)\n", "h.lsp"));
-  EXPECT_EQ(out, "; erreur: type d'argument incorrect: listp: \"type d'argument incorrect: listp: 1\" "
-                 "(h.lsp, ligne 1)\n");
+  EXPECT_EQ(out,
+            "; erreur: type d'argument incorrect: listp: \"type d'argument incorrect: listp: 1\" "
+            "(h.lsp, ligne 1)\n");
 }
 
 TEST_F(Errors, ExitAndQuitStopTheScript) {
@@ -72,7 +73,9 @@ TEST_F(Errors, ExitAndQuitStopTheScript) {
 
 TEST_F(Errors, DeepRecursionIsAnErrorNotACrash) {
   EXPECT_FALSE(run("(defun sans-fin (n) (1+ (sans-fin (1+ n))))\n(sans-fin 0)\n", "r.lsp"));
-  EXPECT_EQ(out, "; erreur: limite de pile interne atteinte (récursion trop profonde) (r.lsp, ligne 1)\n");
+  EXPECT_EQ(
+      out,
+      "; erreur: limite de pile interne atteinte (récursion trop profonde) (r.lsp, ligne 1)\n");
   // The interpreter is whole afterwards: bindings unwound, depth back to zero.
   EXPECT_EQ(eval("n"), "nil");
   EXPECT_EQ(eval("(defun fact (n) (if (< n 2) 1 (* n (fact (1- n))))) (fact 10)"), "3628800");

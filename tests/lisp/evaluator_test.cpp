@@ -39,7 +39,8 @@ TEST_F(Evaluator, ConditionalsAndLoops) {
   EXPECT_EQ(eval("(cond (nil 1))"), "nil");
   EXPECT_EQ(eval("(setq i 0 s 0) (while (< i 5) (setq s (+ s i) i (1+ i))) s"), "10");
   EXPECT_EQ(eval("(setq n 0) (repeat 4 (setq n (+ n 2)))"), "8");
-  EXPECT_EQ(eval("(setq e 'keep) (setq acc nil) (foreach e '(1 2 3) (setq acc (cons e acc))) (list acc e)"),
+  EXPECT_EQ(eval("(setq e 'keep) (setq acc nil) (foreach e '(1 2 3) (setq acc (cons e acc))) (list "
+                 "acc e)"),
             "((3 2 1) KEEP)");
   EXPECT_EQ(eval("(and 1 2 nil)"), "nil");
   EXPECT_EQ(eval("(and)"), "T");

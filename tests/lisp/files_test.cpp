@@ -15,7 +15,8 @@ TEST_F(Files, WriteThenReadLines) {
   eval("(write-line \"première\" f) (princ 12.5 f) (prin1 \"q\" f) (write-char 10 f) (close f)");
   EXPECT_EQ(dir.read("sortie.txt"), "première\n12.5\"q\"\n");
   eval("(setq f (open " + path + " \"a\")) (write-line \"ajout\" f) (close f)");
-  EXPECT_EQ(eval("(setq f (open " + path + " \"r\")) (list (read-line f) (read-line f) (read-line f) (read-line f))"),
+  EXPECT_EQ(eval("(setq f (open " + path +
+                 " \"r\")) (list (read-line f) (read-line f) (read-line f) (read-line f))"),
             "(\"première\" \"12.5\\\"q\\\"\" \"ajout\" nil)");
   eval("(close f)");
   EXPECT_EQ(eval("(read-line f)"), "error: fichier non ouvert en lecture: #<FILE " + path + ">");
@@ -26,7 +27,8 @@ TEST_F(Files, WriteThenReadLines) {
 TEST_F(Files, CrLfLineEndsAreDropped) {
   ScratchDir dir;
   dir.write("dos.txt", "a\r\nb");
-  EXPECT_EQ(eval("(setq f (open \"" + dir.file("dos.txt") + "\" \"r\")) (list (read-line f) (read-line f))"),
+  EXPECT_EQ(eval("(setq f (open \"" + dir.file("dos.txt") +
+                 "\" \"r\")) (list (read-line f) (read-line f))"),
             "(\"a\" \"b\")");
 }
 

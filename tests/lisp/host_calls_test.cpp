@@ -24,7 +24,8 @@ TEST_F(HostCalls, EntmakeEntgetEntmodEntdel) {
   EXPECT_EQ(eval("(eq (entdel e) e)"), "T");
   EXPECT_EQ(eval("(entget e)"), "nil");
   EXPECT_EQ(eval("(entmake '((0 . \"PASUNTYPE\")))"), "nil");
-  EXPECT_EQ(eval("(entmake '((0 . \"LINE\") (62 . 1.5)))"), "error: groupe DXF incorrect: (62 . 1.5)");
+  EXPECT_EQ(eval("(entmake '((0 . \"LINE\") (62 . 1.5)))"),
+            "error: groupe DXF incorrect: (62 . 1.5)");
 }
 
 TEST_F(HostCalls, TablesAndSystemVariables) {

@@ -33,8 +33,8 @@ TEST_F(ModulesCadre, BanniereDeChargementUneFoisParModule) {
 }
 
 TEST_F(ModulesCadre, AideListeLesFonctionsEtMontreLInformationProduit) {
-  const CadhostRun r = run({"--load", "talvex", "-e", "(user-input '(dialog \"OK\"))", "-e",
-                            "(c:aproposde)"});
+  const CadhostRun r =
+      run({"--load", "talvex", "-e", "(user-input '(dialog \"OK\"))", "-e", "(c:aproposde)"});
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   const std::string liste = dir.read("lstfonction.txt");
   EXPECT_EQ(liste.rfind("\n\n****** Module Talvex\n", 0), 0u) << liste;
@@ -47,9 +47,9 @@ TEST_F(ModulesCadre, AideListeLesFonctionsEtMontreLInformationProduit) {
 
 TEST_F(ModulesCadre, FichierProduitEcritDepuisLeDialogue) {
   // "Dans un fichier..." writes the product file (then opens it: no viewer here).
-  const CadhostRun r = run({"--load", "brenix", "-e",
-                            "(user-input '(dialog \"Dans un fichier...\" \"OK\"))", "-e",
-                            "(c:brenix)"});
+  const CadhostRun r =
+      run({"--load", "brenix", "-e", "(user-input '(dialog \"Dans un fichier...\" \"OK\"))", "-e",
+           "(c:brenix)"});
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   EXPECT_EQ(dir.read("infoproduit.txt"),
             "Information concernant votre applicatif :\n"
@@ -84,7 +84,8 @@ TEST_F(ModulesCadre, ExetopoDemandeExactementUnTexte) {
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   EXPECT_FALSE(dir.exists("marque.txt"));
 
-  const CadhostRun lance = run({"--load", "talvex", "-e", "(c:exetopo \"" + dir.file("prg.sh") + "\")"});
+  const CadhostRun lance =
+      run({"--load", "talvex", "-e", "(c:exetopo \"" + dir.file("prg.sh") + "\")"});
   ASSERT_EQ(lance.status, 0) << lance.out;
   for (int i = 0; i < 50 && !dir.exists("marque.txt"); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -96,8 +97,8 @@ TEST_F(ModulesCadre, ExetopoDemandeExactementUnTexte) {
 }
 
 TEST_F(ModulesCadre, TalvexTraceSaFinDeSession) {
-  const CadhostRun r = run({"--load", "talvex", "-e", "(princ)"},
-                           {{"CADHOST_CONSOLE", dir.file("console.txt")}});
+  const CadhostRun r =
+      run({"--load", "talvex", "-e", "(princ)"}, {{"CADHOST_CONSOLE", dir.file("console.txt")}});
   ASSERT_EQ(r.status, 0) << r.out;
   const size_t fin = r.out.find("DBX:CLBFIN"), term = r.out.find("DBX:CLBTERM"),
                flux = r.out.find("DBX:CLBINIFLUX");

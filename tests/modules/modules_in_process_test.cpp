@@ -25,7 +25,8 @@ TEST(ModulesEnProcessus, DeuxiemeDessinDeclareSansRepeterLaBanniere) {
   EXPECT_TRUE(s.current().lisp().run("(c:exetopo 1)", "test"));
   const std::string banniere = "****** Module Talvex chargé";
   size_t n = 0;
-  for (size_t p = sortie.find(banniere); p != std::string::npos; p = sortie.find(banniere, p + 1)) ++n;
+  for (size_t p = sortie.find(banniere); p != std::string::npos; p = sortie.find(banniere, p + 1))
+    ++n;
   EXPECT_EQ(n, 1u) << sortie;
 
   ASSERT_TRUE(s.modules().unload("talvex", erreur)) << erreur;

@@ -12,7 +12,8 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string axisScript(const std::string& name) {
-  return "(setq CHEMINOM \"projet\" NMAXE-P \"" + name + "\" PLAN-CONS \"AXE\" ABSCD 0.0"
+  return "(setq CHEMINOM \"projet\" NMAXE-P \"" + name +
+         "\" PLAN-CONS \"AXE\" ABSCD 0.0"
          " ABSCF 80.0 PREMPROF 3 NB-EAXP 1 PBG-ZE '(0.0 0.0 0.0) PHD-ZE '(80.0 10.0 0.0)"
          " VIT-REF \"90\" LAXE-P '((\"D1\" 0.0 1 80.0)))\n(ecri_info_0)\n";
 }

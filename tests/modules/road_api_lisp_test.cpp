@@ -12,15 +12,17 @@ TEST(RoadApiLisp, AlignmentWrittenThenReadBackThroughItsSymbols) {
             "(setq CHEMINOM \"projet\" NMAXE-P \"RN7\" PLAN-CONS \"AXE\" ABSCD 0.0 ABSCF 80.0"
             " PREMPROF 3 NB-EAXP 1 PBG-ZE '(0.0 0.0 0.0) PHD-ZE '(80.0 10.0 0.0) VIT-REF \"90\""
             " LAXE-P '((\"D1\" 0.0 1 80.0)))\n(ecri_info_0)\n");
-  dir.write("lit.lsp",
-            "(setq CHEMINOM \"projet\")\n(lec_info_0 \"rn7\" nil)\n"
-            "(prin1 (list ABSCF PREMPROF PLAN-CONS VIT-REF LAXE-P))\n(lec_info_0 \"inconnu\" nil)\n");
+  dir.write(
+      "lit.lsp",
+      "(setq CHEMINOM \"projet\")\n(lec_info_0 \"rn7\" nil)\n"
+      "(prin1 (list ABSCF PREMPROF PLAN-CONS VIT-REF LAXE-P))\n(lec_info_0 \"inconnu\" nil)\n");
   const CadhostRun w = runCadhost(dir, {"--load", "talvex", "ecrit.lsp"});
   ASSERT_EQ(w.status, 0) << w.out;
   ASSERT_TRUE(dir.exists("projet.axs"));
   const CadhostRun r = runCadhost(dir, {"--load", "talvex", "lit.lsp"});
   ASSERT_EQ(r.status, 0) << r.out;
-  EXPECT_NE(r.out.find("(80.0 3 \"AXE\" \"90\" ((\"D1\" 0.0 1 80.0)))"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("(80.0 3 \"AXE\" \"90\" ((\"D1\" 0.0 1 80.0)))"), std::string::npos)
+      << r.out;
   EXPECT_NE(r.out.find("SelectionAxe: Axe non trouve"), std::string::npos) << r.out;
 }
 

@@ -63,7 +63,9 @@ TEST(PlatformEnvironment, VariablesAreSetReadAndRemoved) {
   ASSERT_TRUE(platform::setEnvironmentVariable("TALVEX_ESSAI", "a=b;c"));
   EXPECT_EQ(platform::environmentVariable("TALVEX_ESSAI"), "a=b;c");
   // Children see it.
-  EXPECT_EQ(platform::startProgram("/bin/sh", {"-c", "test \"$TALVEX_ESSAI\" = 'a=b;c'"}, true).exitCode, 0);
+  EXPECT_EQ(
+      platform::startProgram("/bin/sh", {"-c", "test \"$TALVEX_ESSAI\" = 'a=b;c'"}, true).exitCode,
+      0);
   ASSERT_TRUE(platform::setEnvironmentVariable("TALVEX_ESSAI", ""));
   EXPECT_EQ(platform::environmentVariable("TALVEX_ESSAI"), "");
   ASSERT_TRUE(platform::removeEnvironmentVariable("TALVEX_ESSAI"));

@@ -25,7 +25,7 @@ TEST(PlatformFiles, DirectoriesAreMadeAndRemovedOneLevelAtATime) {
   ScratchDir dir;
   const std::string sub = hostPath(dir, "projet");
   EXPECT_TRUE(platform::createDirectory(sub));
-  EXPECT_FALSE(platform::createDirectory(sub));  // already there
+  EXPECT_FALSE(platform::createDirectory(sub));                    // already there
   EXPECT_FALSE(platform::createDirectory(hostPath(dir, "a\\b")));  // parent missing
   EXPECT_TRUE(platform::directoryExists(sub));
   EXPECT_FALSE(platform::fileExists(sub));
@@ -123,7 +123,8 @@ TEST(PlatformFiles, CurrentDirectoryAndModulePath) {
   ASSERT_TRUE(platform::setCurrentDirectory(before));
 
   // An address in the host library gives the library; one in this program, the program.
-  const std::string host = platform::modulePath(reinterpret_cast<const void*>(&platform::modulePath));
+  const std::string host =
+      platform::modulePath(reinterpret_cast<const void*>(&platform::modulePath));
   EXPECT_NE(host.find("libcadhost_core.so"), std::string::npos) << host;
   EXPECT_EQ(host.front(), '/');
   static int here = 0;

@@ -38,7 +38,8 @@ TEST_F(MessageBox, ButtonsAreNamedInFrenchOrEnglishInAnyCase) {
   EXPECT_EQ(answer(MB_OKCANCEL, K::Text, "Cancel"), IDCANCEL);
   EXPECT_EQ(answer(MB_RETRYCANCEL, K::Text, "Recommencer"), IDRETRY);
   EXPECT_EQ(answer(MB_ABORTRETRYIGNORE, K::Text, "ignore"), IDIGNORE);
-  EXPECT_NE(output_.find("[message] Talvex: Écraser le fichier ? [Oui/Non/Annuler]\n"), std::string::npos)
+  EXPECT_NE(output_.find("[message] Talvex: Écraser le fichier ? [Oui/Non/Annuler]\n"),
+            std::string::npos)
       << output_;
 }
 
@@ -65,7 +66,8 @@ TEST_F(MessageBox, EscapeGivesCancelOrTheBoxsWayOut) {
 TEST_F(MessageBox, AnAnswerThatNamesNoButtonIsEscapeAndSaidSo) {
   using K = host::Answer::Kind;
   EXPECT_EQ(answer(MB_YESNO, K::Text, "Peut-être"), IDNO);
-  EXPECT_NE(output_.find("[message] Talvex: pas de bouton \"Peut-être\", Echap\n"), std::string::npos)
+  EXPECT_NE(output_.find("[message] Talvex: pas de bouton \"Peut-être\", Echap\n"),
+            std::string::npos)
       << output_;
   EXPECT_EQ(answer(MB_OKCANCEL, K::Text, "Oui"), IDCANCEL);  // not a button of this box
   EXPECT_EQ(answer(MB_OKCANCEL, K::Number), IDCANCEL);

@@ -32,7 +32,8 @@ TEST(PlatformProcess, AProgramNotWaitedForRunsOnAndCanBeWaitedLater) {
   ScratchDir dir;
   const std::string flag = dir.file("done");
   const auto before = std::chrono::steady_clock::now();
-  auto r = platform::startProgram("/bin/sh", {"-c", "sleep 0.3; touch '" + flag + "'; exit 7"}, false);
+  auto r =
+      platform::startProgram("/bin/sh", {"-c", "sleep 0.3; touch '" + flag + "'; exit 7"}, false);
   ASSERT_TRUE(r.started) << r.error;
   EXPECT_EQ(r.exitCode, -1);
   EXPECT_FALSE(dir.exists("done"));  // still sleeping
@@ -57,8 +58,10 @@ TEST(PlatformProcess, AFailureIsReportedNotThrown) {
 }
 
 TEST(PlatformProcess, CommandLinesSplitAsOnWindows) {
-  EXPECT_EQ(platform::splitCommandLine(R"(prog a  "b c" d"e f"g)"), (Args{"prog", "a", "b c", "de fg"}));
-  EXPECT_EQ(platform::splitCommandLine(R"(C:\bin\p.exe "C:\dir\" x)"), (Args{R"(C:\bin\p.exe)", R"(C:\dir" x)"}));
+  EXPECT_EQ(platform::splitCommandLine(R"(prog a  "b c" d"e f"g)"),
+            (Args{"prog", "a", "b c", "de fg"}));
+  EXPECT_EQ(platform::splitCommandLine(R"(C:\bin\p.exe "C:\dir\" x)"),
+            (Args{R"(C:\bin\p.exe)", R"(C:\dir" x)"}));
   EXPECT_EQ(platform::splitCommandLine(R"(a\\"b c" d)"), (Args{R"(a\b c)", "d"}));
   EXPECT_EQ(platform::splitCommandLine(R"(a\"b "" "x""y")"), (Args{R"(a"b)", "", R"(x"y)"}));
   EXPECT_TRUE(platform::splitCommandLine(" \t ").empty());

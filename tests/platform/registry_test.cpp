@@ -44,7 +44,8 @@ TEST_F(Registry, ValuesSurviveARoundTripThroughTheFile) {
   EXPECT_EQ(platform::readRegistryString(kKey, "Compte"), "texte");
 
   const std::string text = dir_.read("registre.txt");
-  EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Talvex\\Reglages]"), std::string::npos) << text;
+  EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Talvex\\Reglages]"), std::string::npos)
+      << text;
   EXPECT_NE(text.find("@=\"défaut\""), std::string::npos) << text;
   EXPECT_TRUE(output_.empty()) << output_;
 }

@@ -54,7 +54,7 @@ TEST(ReplaceFile, ASymbolicLinkStaysALinkAndItsTargetGetsTheText) {
   fs::create_directories(dir.file("projets"));
   dir.write("projets/route.axs", "ancien");
   ::chmod(dir.file("projets/route.axs").c_str(), 0640);
-  fs::create_symlink("projets/route.axs", dir.file("lien.axs"));  // relative to the link
+  fs::create_symlink("projets/route.axs", dir.file("lien.axs"));    // relative to the link
   fs::create_symlink(dir.file("lien.axs"), dir.file("lien2.axs"));  // a link to a link
 
   ASSERT_TRUE(writes(dir.file("lien2.axs"), "nouveau"));

@@ -14,11 +14,15 @@ namespace {
 class Shell : public ::testing::Test {
  protected:
   // A registry of our own, and no xdg-open to fall back on.
-  Shell() : registry_("CADHOST_REGISTRY", dir_.file("registre.txt")), path_("PATH", dir_.file("bin")) {
+  Shell()
+      : registry_("CADHOST_REGISTRY", dir_.file("registre.txt")), path_("PATH", dir_.file("bin")) {
     std::filesystem::create_directory(dir_.file("bin"));
     // The "viewer" writes its arguments to a file, so the test sees it ran.
-    dir_.write("viewer.sh", "#!/bin/sh\nprintf '%s|' \"$@\" > \"" + dir_.file("opened.txt") + ".tmp\"\n"
-               "/bin/mv \"" + dir_.file("opened.txt") + ".tmp\" \"" + dir_.file("opened.txt") + "\"\n");
+    dir_.write("viewer.sh", "#!/bin/sh\nprintf '%s|' \"$@\" > \"" + dir_.file("opened.txt") +
+                                ".tmp\"\n"
+                                "/bin/mv \"" +
+                                dir_.file("opened.txt") + ".tmp\" \"" + dir_.file("opened.txt") +
+                                "\"\n");
     ::chmod(dir_.file("viewer.sh").c_str(), 0755);
     dir_.write("plan de masse.dxf", "0\nEOF\n");
   }
@@ -74,7 +78,8 @@ TEST_F(Shell, FailuresAnswerAValueOfAtMost32) {
   EXPECT_FALSE(platform::associatedProgram(".dxf"));
   // An association to a program that is not there.
   platform::writeRegistryString("HKCR\\.dxf", "", "Rien");
-  platform::writeRegistryString("HKCR\\Rien\\shell\\open\\command", "", "/nonexistent/viewer \"%1\"");
+  platform::writeRegistryString("HKCR\\Rien\\shell\\open\\command", "",
+                                "/nonexistent/viewer \"%1\"");
   EXPECT_LE(platform::shellExecute("open", dir_.file("plan de masse.dxf")), 32);
   EXPECT_EQ(opened(100), "<not run>");
 }

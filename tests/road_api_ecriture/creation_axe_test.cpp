@@ -38,7 +38,8 @@ TEST_F(ApiEssai, VitesseNonFixeeLaisseSaMarque) {
 }
 
 TEST_F(ApiEssai, ListeLaxePCasseeGardeLesElementsAvant) {
-  lisp("(setq NMAXE-P \"A1\" LAXE-P '((\"D1\" 1.0 2 3.0) (\"C2\" 4.0 5 6.0) 7 (\"D3\" 1.0 1 1.0)))");
+  lisp(
+      "(setq NMAXE-P \"A1\" LAXE-P '((\"D1\" 1.0 2 3.0) (\"C2\" 4.0 5 6.0) 7 (\"D3\" 1.0 1 1.0)))");
   appelle(road::CreationAxe, "");
   const auto projet = relu();
   ASSERT_NE(projet->trouveAxe("A1"), nullptr);

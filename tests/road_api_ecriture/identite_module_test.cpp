@@ -4,8 +4,17 @@
 namespace framework {
 
 const IDENTITE_MODULE& identiteModule() {
-  static constexpr IDENTITE_MODULE kIdentite{"Talvex", "1.00", "MV12", "C:Talvex", "Essais de l'API route",
-                                             "", "1.0", "https://exemple.test", -1, false, false};
+  static constexpr IDENTITE_MODULE kIdentite{"Talvex",
+                                             "1.00",
+                                             "MV12",
+                                             "C:Talvex",
+                                             "Essais de l'API route",
+                                             "",
+                                             "1.0",
+                                             "https://exemple.test",
+                                             -1,
+                                             false,
+                                             false};
   return kIdentite;
 }
 

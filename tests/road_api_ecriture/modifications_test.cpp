@@ -98,8 +98,10 @@ TEST_F(Modifications, EchecsDansLOrdreDesControles) {
   echoue(road::ModifNomAxeLong, "\"A1\" 1 \"P9\"", "ModifNomAxeLong: parametres incorrects");
   echoue(road::ModifNomAxeLong, "\"A1\" \"P1\" \"P 9\"", "ModifNomAxeLong: parametres incorrects");
   echoue(road::ModifNomAxeLong, "\"X\" \"P1\" \"P2\"", "ModifNomAxeLong: Axe non trouve");
-  echoue(road::ModifNomAxeLong, "\"SANS\" \"P1\" \"P2\"", "ModifNomAxeLong: Pas de profils en long");
-  echoue(road::ModifNomAxeLong, "\"A1\" \"X\" \"p2\"", "ModifNomAxeLong: le nouveau nom est deja utilise");
+  echoue(road::ModifNomAxeLong, "\"SANS\" \"P1\" \"P2\"",
+         "ModifNomAxeLong: Pas de profils en long");
+  echoue(road::ModifNomAxeLong, "\"A1\" \"X\" \"p2\"",
+         "ModifNomAxeLong: le nouveau nom est deja utilise");
   echoue(road::ModifNomAxeLong, "\"A1\" \"X\" \"P9\"", "ModifNomAxeLong: Profil inconnu");
 
   echoue(road::SupprAxeLong, "\"X\" \"P1\"", "SupprAxeLong: Axe non trouve");

@@ -17,9 +17,30 @@ class ProprieteAllerRetour : public ApiEssai {
 
   // A text from the pieces users type and the words the file gives a meaning to.
   std::string texte() {
-    static const std::vector<std::string> morceaux = {
-        "A", "z", "7", "2024", "0", ".", "-", " ", "\t", "é", "ç", "\"", "\\", "X", "nil", "#",
-        "=", "+", "ID-AXE-EN-PLAN", "Cubatures", "FINLONG", "fintn", "PROF-EN-TRAVERS", "Axe_1"};
+    static const std::vector<std::string> morceaux = {"A",
+                                                      "z",
+                                                      "7",
+                                                      "2024",
+                                                      "0",
+                                                      ".",
+                                                      "-",
+                                                      " ",
+                                                      "\t",
+                                                      "é",
+                                                      "ç",
+                                                      "\"",
+                                                      "\\",
+                                                      "X",
+                                                      "nil",
+                                                      "#",
+                                                      "=",
+                                                      "+",
+                                                      "ID-AXE-EN-PLAN",
+                                                      "Cubatures",
+                                                      "FINLONG",
+                                                      "fintn",
+                                                      "PROF-EN-TRAVERS",
+                                                      "Axe_1"};
     std::string t;
     const int n = std::uniform_int_distribution<int>(0, 3)(alea_);
     for (int i = 0; i < n; ++i)
@@ -32,8 +53,10 @@ class ProprieteAllerRetour : public ApiEssai {
     std::string s = "\"";
     for (char c : t) {
       if (c == '"' || c == '\\') s += '\\';
-      if (c == '\t') s += "\\t";
-      else s += c;
+      if (c == '\t')
+        s += "\\t";
+      else
+        s += c;
     }
     return s + "\"";
   }
@@ -50,7 +73,8 @@ class ProprieteAllerRetour : public ApiEssai {
     if (!existe("projet.axs")) return;  // every call so far refused
     const std::string ecrit = texteProjet();
     auto projet = relu();
-    ASSERT_TRUE(projet->lectureComplete()) << quoi << ": " << projet->problemeLecture() << "\n" << ecrit;
+    ASSERT_TRUE(projet->lectureComplete()) << quoi << ": " << projet->problemeLecture() << "\n"
+                                           << ecrit;
     std::ostringstream encore;
     projet->ecrit(encore);
     ASSERT_EQ(encore.str(), ecrit) << quoi;
@@ -72,7 +96,8 @@ TEST_F(ProprieteAllerRetour, ToutCeQueLApiEcritSeRelit) {
 
     const std::string args = cite(axe) + " 0";
     lisp("(setq NMAXE-L " + cite(texte()) + " ABSCL 1.0 SMAXL 2.0 LAXE-L (list (list " +
-         cite(texte()) + " 0.0 " + nombre(reel()) + " 1 0.0)) LTABUL '((0.0 0.0 0.0 5.0 1 0.0 0.0)))");
+         cite(texte()) + " 0.0 " + nombre(reel()) +
+         " 1 0.0)) LTABUL '((0.0 0.0 0.0 5.0 1 0.0 0.0)))");
     appelle(road::CreationAxePL, args.c_str());
     verifie("ecri_info_3");
 
@@ -80,8 +105,8 @@ TEST_F(ProprieteAllerRetour, ToutCeQueLApiEcritSeRelit) {
     appelle(road::EcritureSC, cite(axe).c_str());
     verifie("ecri_info_9");
 
-    lisp("(setq ABSIPRO 5.0 HANDPRO " + cite(texte()) + " EP-DECAP 0.5 PM-DECAP 0.25 LPT-TN (list (list " +
-         cite(texte()) + " 1.0 2.0 3.0)))");
+    lisp("(setq ABSIPRO 5.0 HANDPRO " + cite(texte()) +
+         " EP-DECAP 0.5 PM-DECAP 0.25 LPT-TN (list (list " + cite(texte()) + " 1.0 2.0 3.0)))");
     appelle(road::ModifPT, args.c_str());
     verifie("ecri_info_8");
 

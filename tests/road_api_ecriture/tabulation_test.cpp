@@ -1,11 +1,11 @@
 // The stations through "ecri_info_1" and "ecri_info_2", then a cross-section
 // written through "ecri_info_8" and the 3D axis points through "ecri_info_4".
+#include "road/tabulation.h"
 #include "api_essai.h"
 #include "road/construction_profil.h"
 #include "road/couche.h"
 #include "road/points_axe3d.h"
 #include "road/profils_en_travers.h"
-#include "road/tabulation.h"
 
 namespace {
 
@@ -14,8 +14,9 @@ class Tabulation : public ApiEssai {
   void SetUp() override {
     ApiEssai::SetUp();
     creeAxe("A1");
-    lisp("(setq NB-PTAB 2 NB-PT 2 PAS-NPRO 10"
-         " LTABUL '((0.0 0.0 0.0 0.0 1 0.0 0.0) (0.0 0.0 0.0 25.0 1 0.0 0.0)))");
+    lisp(
+        "(setq NB-PTAB 2 NB-PT 2 PAS-NPRO 10"
+        " LTABUL '((0.0 0.0 0.0 0.0 1 0.0 0.0) (0.0 0.0 0.0 25.0 1 0.0 0.0)))");
     appelle(road::EcritureTabulation, "\"A1\"");
   }
 };
@@ -33,8 +34,9 @@ TEST_F(Tabulation, EcritureAjouteProfilsEtNumerote) {
 }
 
 TEST_F(Tabulation, ModifRechargeLaConstruction) {
-  lisp("(setq LTABUL '((0.0 0.0 0.0 25.0 1 0.0 0.0) (0.0 0.0 0.0 50.0 1 0.0 0.0))"
-       " LPT-CONS '((50.0 1 2 3 4 5 6 \"P50\") (25.0 0 0 0 0 0 0 \"P25\")))");
+  lisp(
+      "(setq LTABUL '((0.0 0.0 0.0 25.0 1 0.0 0.0) (0.0 0.0 0.0 50.0 1 0.0 0.0))"
+      " LPT-CONS '((50.0 1 2 3 4 5 6 \"P50\") (25.0 0 0 0 0 0 0 \"P25\")))");
   appelle(road::ModifTabulation, "\"A1\"");
   const auto projet = relu();
   const road::AXE_EN_PLAN& axe = *projet->trouveAxe("A1");
@@ -47,8 +49,9 @@ TEST_F(Tabulation, ModifRechargeLaConstruction) {
 }
 
 TEST_F(Tabulation, ProfilEnTraversEtSesCouches) {
-  lisp("(setq ABSIPRO 25.0005 HANDPRO \"1F\" EP-DECAP 0.3 PM-DECAP 0.1"
-       " LPT-TN '((\"G\" 1.0 2.0 3.0) (nil 4.0 5.0 6.0)) LPT-TV '((1.0 1.0 1.0) (2.0 2.0 2.0) 3))");
+  lisp(
+      "(setq ABSIPRO 25.0005 HANDPRO \"1F\" EP-DECAP 0.3 PM-DECAP 0.1"
+      " LPT-TN '((\"G\" 1.0 2.0 3.0) (nil 4.0 5.0 6.0)) LPT-TV '((1.0 1.0 1.0) (2.0 2.0 2.0) 3))");
   videLigne();
   appelle(road::ModifPT, "\"A1\" 0");
   EXPECT_FALSE(ligneContient("indefinie"));

@@ -18,8 +18,9 @@ class TextesRelisibles : public ApiEssai {
   }
   // "ecri_info_0" for A2 with one symbol changed from a sound alignment.
   void creeAxeAvec(const std::string& affectation) {
-    lisp("(setq NMAXE-P \"A2\" ABSCD 0.0 ABSCF 10.0 PREMPROF 1 VIT-REF \"70\" PLAN-CONS \"PLAN\""
-         " NB-EAXP 1 PBG-ZE '(0.0 0.0 0.0) PHD-ZE '(1.0 1.0 0.0) LAXE-P '((\"D1\" 1.0 2 3.0)))");
+    lisp(
+        "(setq NMAXE-P \"A2\" ABSCD 0.0 ABSCF 10.0 PREMPROF 1 VIT-REF \"70\" PLAN-CONS \"PLAN\""
+        " NB-EAXP 1 PBG-ZE '(0.0 0.0 0.0) PHD-ZE '(1.0 1.0 0.0) LAXE-P '((\"D1\" 1.0 2 3.0)))");
     lisp("(setq " + affectation + ")");
   }
   void profil(const std::string& nom, const std::string& sommet) {
@@ -29,10 +30,9 @@ class TextesRelisibles : public ApiEssai {
 };
 
 TEST_F(TextesRelisibles, MotsVidesOuAvecBlancsRefuses) {
-  for (const char* affectation :
-       {"VIT-REF \"70 km/h\"", "VIT-REF \"\"", "PLAN-CONS \"AXE PLAN\"", "PLAN-CONS \"A\tB\"",
-        "PLAN-CONS \"\"", "NMAXE-P \"A 2\"", "LAXE-P '((\"D 1\" 1.0 2 3.0))",
-        "ABSCD (* 1e308 10.0)"}) {
+  for (const char* affectation : {"VIT-REF \"70 km/h\"", "VIT-REF \"\"", "PLAN-CONS \"AXE PLAN\"",
+                                  "PLAN-CONS \"A\tB\"", "PLAN-CONS \"\"", "NMAXE-P \"A 2\"",
+                                  "LAXE-P '((\"D 1\" 1.0 2 3.0))", "ABSCD (* 1e308 10.0)"}) {
     creeAxeAvec(affectation);
     echoue(road::CreationAxe, "", "CreationAxe: parametres incorrects");
   }
@@ -50,7 +50,8 @@ TEST_F(TextesRelisibles, NomsPrisPourUnNombreUnTagOuUnMotDeFin) {
   // starting with a digit reads as a count.
   profil("2024", "S1");
   echoue(road::CreationAxePL, "\"A1\" 0", "CreationAxePL: parametres incorrects");
-  for (const char* nom : {"Cubatures", "FINLONG", "PROF-EN-TRAVERS", "fintn", "3d-donnees-terrain"}) {
+  for (const char* nom :
+       {"Cubatures", "FINLONG", "PROF-EN-TRAVERS", "fintn", "3d-donnees-terrain"}) {
     profil(nom, "S1");
     echoue(road::CreationAxePL, "\"A1\" 0", "CreationAxePL: parametres incorrects");
     profil("P1", nom);
@@ -59,7 +60,8 @@ TEST_F(TextesRelisibles, NomsPrisPourUnNombreUnTagOuUnMotDeFin) {
   profil("P1", "S1");
   appelle(road::CreationAxePL, "\"A1\" 0");
   echoue(road::ModifNomAxeLong, "\"A1\" \"P1\" \"2024\"", "ModifNomAxeLong: parametres incorrects");
-  echoue(road::ModifNomAxeLong, "\"A1\" \"P1\" \"Cubatures\"", "ModifNomAxeLong: parametres incorrects");
+  echoue(road::ModifNomAxeLong, "\"A1\" \"P1\" \"Cubatures\"",
+         "ModifNomAxeLong: parametres incorrects");
   EXPECT_EQ(relu()->trouveAxe("A1")->profilLongActif, "P1");
 }
 
@@ -93,11 +95,13 @@ TEST_F(TextesRelisibles, NumeroDeConstructionLongOuSurPlusieursLignes) {
 }
 
 TEST_F(TextesRelisibles, StationRetireePresDuneAutreGardeLaSectionRestante) {
-  lisp("(setq NB-PTAB 2 NB-PT 2 PAS-NPRO 1"
-       " LTABUL '((0.0 0.0 0.0 100.0 1 0.0 0.0) (0.0 0.0 0.0 100.0005 1 0.0 0.0)))");
+  lisp(
+      "(setq NB-PTAB 2 NB-PT 2 PAS-NPRO 1"
+      " LTABUL '((0.0 0.0 0.0 100.0 1 0.0 0.0) (0.0 0.0 0.0 100.0005 1 0.0 0.0)))");
   appelle(road::EcritureTabulation, "\"A1\"");
-  lisp("(setq ABSIPRO 100.0 HANDPRO \"2A\" EP-DECAP 0.3 PM-DECAP 0.1"
-       " LPT-TN '((\"G\" 1.0 2.0 3.0)))");
+  lisp(
+      "(setq ABSIPRO 100.0 HANDPRO \"2A\" EP-DECAP 0.3 PM-DECAP 0.1"
+      " LPT-TN '((\"G\" 1.0 2.0 3.0)))");
   appelle(road::ModifPT, "\"A1\" 0");
   // The station at 100.0005 goes; the one at 100 keeps its section.
   lisp("(setq LTABUL '((0.0 0.0 0.0 100.0 1 0.0 0.0)))");

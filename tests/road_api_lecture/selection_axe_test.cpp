@@ -1,8 +1,8 @@
 // "lec_info_0" and "lec_info_3": symbols cleared first, only what the
 // alignment holds set, short integers, and the round trip through NMAXE-P.
-#include "lecture_essai.h"
 #include "framework/liste_resbuf.h"
 #include "framework/point_entree.h"
+#include "lecture_essai.h"
 #include "road/api_ecriture.h"
 #include "road/api_lecture.h"
 #include "road/axes_en_long.h"
@@ -106,8 +106,10 @@ TEST_F(SelectionAxe, ElementIntegersAreShort) {
   framework::ListeResbuf liste(brut);
   int entiers = 0;
   for (const resbuf* rb = liste.get(); rb; rb = rb->rbnext)
-    if (rb->restype == RTSHORT) ++entiers;
-    else EXPECT_NE(rb->restype, RTLONG);
+    if (rb->restype == RTSHORT)
+      ++entiers;
+    else
+      EXPECT_NE(rb->restype, RTLONG);
   EXPECT_EQ(entiers, 2);
 }
 

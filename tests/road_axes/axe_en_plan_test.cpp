@@ -162,8 +162,9 @@ TEST_F(AxeEnPlan, ChaqueCombinaisonDeGroupesFaitLAllerRetour) {
 
 TEST_F(AxeEnPlan, LesTagsSontReconnusSansCasseEtLAxeSuivantEstRendu) {
   AXE_EN_PLAN axe;
-  Lecture lecture(axe, kEntete + "\nelt-axe-en-plan\nD1 0 1 2\nId-Axes-En-Long\nPL1 0 1 FINLONG\n"
-                                 "id-axe-en-plan\nRN8 0 1 1 P 0 0 0 0 0 0 0 50\n");
+  Lecture lecture(axe, kEntete +
+                           "\nelt-axe-en-plan\nD1 0 1 2\nId-Axes-En-Long\nPL1 0 1 FINLONG\n"
+                           "id-axe-en-plan\nRN8 0 1 1 P 0 0 0 0 0 0 0 50\n");
   EXPECT_TRUE(lecture.resultat);
   ASSERT_EQ(axe.enfants().size(), 2u);
   EXPECT_EQ(axe.enfants()[0]->identifiant(), kTagElementsPlan);
@@ -211,7 +212,9 @@ class EnfantDefaillant final : public OBJET_ES {
     lisMot(entree, mot);
     return false;
   }
-  std::unique_ptr<OBJET_ES> duplique() const override { return std::make_unique<EnfantDefaillant>(); }
+  std::unique_ptr<OBJET_ES> duplique() const override {
+    return std::make_unique<EnfantDefaillant>();
+  }
   bool affecte(const OBJET_ES&) override { return true; }
   bool relisible() const override { return true; }
   OBJET_ES* parent_ = nullptr;

@@ -4,8 +4,9 @@
 namespace framework {
 
 const IDENTITE_MODULE& identiteModule() {
-  static constexpr IDENTITE_MODULE kIdentite{"Axes", "1.00", "MV12", "C:Axes", "Essais des axes",
-                                             "", "1.0", "https://exemple.test", -1, false, false};
+  static constexpr IDENTITE_MODULE kIdentite{
+      "Axes", "1.00", "MV12", "C:Axes", "Essais des axes", "", "1.0", "https://exemple.test",
+      -1,     false,  false};
   return kIdentite;
 }
 

@@ -48,8 +48,7 @@ TEST_F(LectureRobuste, LeBruitBinaireNeBouclePas) {
   std::mt19937 hasard(7);
   for (int essai = 0; essai < 200; ++essai) {
     std::string texte = kAxeComplet;
-    for (int k = 0; k < 8; ++k)
-      texte[hasard() % texte.size()] = static_cast<char>(hasard() % 256);
+    for (int k = 0; k < 8; ++k) texte[hasard() % texte.size()] = static_cast<char>(hasard() % 256);
     AXE_EN_PLAN axe;
     Lecture lecture(axe, texte);
     EXPECT_LE(axe.enfants().size(), 4u);

@@ -37,8 +37,9 @@ TEST_F(PointsAxe3d, UneLigneParEntreeDansLOrdreDuFichier) {
 
 TEST_F(PointsAxe3d, UnTagSuivantResteDansLeFlux) {
   POINTS_AXE3D points;
-  Lecture lecture(points, "PTS-DE-AXE3D\n-1 0 0 0 0 0 0 0 0 0 0\n.5 0 0 0 0 0 0 0 0 0 0\n"
-                          "ID-AXES-EN-LONG\nPL1 0 0 FINLONG\n");
+  Lecture lecture(points,
+                  "PTS-DE-AXE3D\n-1 0 0 0 0 0 0 0 0 0 0\n.5 0 0 0 0 0 0 0 0 0 0\n"
+                  "ID-AXES-EN-LONG\nPL1 0 0 FINLONG\n");
   EXPECT_TRUE(lecture.resultat);
   ASSERT_EQ(points.nombre(), 2);
   EXPECT_EQ(points.points()[0].abscisse, -1.0);
@@ -50,7 +51,9 @@ TEST_F(PointsAxe3d, UnTagSuivantResteDansLeFlux) {
 TEST_F(PointsAxe3d, UneEntreeIllisibleEstSignaleeEtGardee) {
   CaptureErreurs erreurs;
   POINTS_AXE3D points;
-  Lecture lecture(points, "PTS-DE-AXE3D\n1 0 0 0 0 0 0 0 0 0 0\n2 0 7 0 X 0 0 0 0 0 0\n3 0 0 0 0 0 0 0 0 0 0\n");
+  Lecture lecture(
+      points,
+      "PTS-DE-AXE3D\n1 0 0 0 0 0 0 0 0 0 0\n2 0 7 0 X 0 0 0 0 0 0\n3 0 0 0 0 0 0 0 0 0 0\n");
   EXPECT_TRUE(lecture.resultat);
   EXPECT_EQ(erreurs.texte(), "Erreur de lecture d'un ptaxe\n");
   ASSERT_EQ(points.nombre(), 2);

@@ -38,10 +38,10 @@ TEST_F(AllerRetour, ToutesLesSortesDEnregistrement) {
   EXPECT_EQ(p->axes()[0]->enfants().size(), 8u);
   ASSERT_TRUE(p->sauve(fichier("a.axs")));
   const std::string premier = lit("a.axs");
-  for (const char* tag : {road::kTagElementsPlan, road::kTagAxesEnLong, road::kTagPointsAxe3d,
-                          road::kTagProfilsEnTravers, road::kTagEpaisseurStructure,
-                          road::kTagConstructionProfils, road::kTagPointsTabulation,
-                          road::kTagCubatures})
+  for (const char* tag :
+       {road::kTagElementsPlan, road::kTagAxesEnLong, road::kTagPointsAxe3d,
+        road::kTagProfilsEnTravers, road::kTagEpaisseurStructure, road::kTagConstructionProfils,
+        road::kTagPointsTabulation, road::kTagCubatures})
     EXPECT_NE(premier.find(std::string(tag) + "\n"), std::string::npos) << tag;
   EXPECT_NE(premier.find("AXE1 0.000000 250.500000 3 CONS "), std::string::npos) << premier;
 
@@ -97,7 +97,8 @@ TEST_F(AllerRetour, CubaturesEtReelsOptionnels) {
 TEST_F(AllerRetour, TexteCiteDe357Et358Caracteres) {
   auto ligneConstruction = [](size_t n) {
     return "ID-AXE-EN-PLAN\nA 0 1 1 C 0 0 0 0 1 1 0 50\nCONTRUCTION-DES-PROFILS\n"
-           "0 1 1 1 1 1 1 \"" + std::string(n, 'n') + "\"\n";
+           "0 1 1 1 1 1 1 \"" +
+           std::string(n, 'n') + "\"\n";
   };
   ecrit("357.axs", ligneConstruction(357));
   auto p = PROJETTALVEX::ouvre(fichier("357.axs"), 1);

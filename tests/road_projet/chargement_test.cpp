@@ -11,7 +11,8 @@ namespace {
 using road::PROJETTALVEX;
 
 constexpr char kTerrain[] =
-    "3D-DONNEES-TERRAIN\n\"T\" = \"\"\n+\n\t\"VMin\" = \"1\"\n\t\"VMax\" = \"2\"\n\t\"VNul\" = \"3\"\n-\n";
+    "3D-DONNEES-TERRAIN\n\"T\" = \"\"\n+\n\t\"VMin\" = \"1\"\n\t\"VMax\" = \"2\"\n\t\"VNul\" = "
+    "\"3\"\n-\n";
 constexpr char kAxe[] =
     "ID-AXE-EN-PLAN\nA1 0.000000 100.000000 1 CONS 0 0.000000 0.000000 0.000000 "
     "10.000000 10.000000 0.000000 80\n";
@@ -131,7 +132,8 @@ TEST_F(Chargement, SauvegardeImpossibleGardeLAncienFichier) {
   p->fixeVMin(42);
 
   EXPECT_FALSE(p->sauve(fichier("dossier/absent/x.axs")));
-  EXPECT_TRUE(ligneContient("Impossible de creer le fichier <" + fichier("dossier/absent/x.axs") + ">\n"));
+  EXPECT_TRUE(
+      ligneContient("Impossible de creer le fichier <" + fichier("dossier/absent/x.axs") + ">\n"));
 
   // A read-only project: refused, and left exactly as it was.
   std::filesystem::permissions(fichier("garde.axs"), std::filesystem::perms::owner_write,

@@ -32,7 +32,8 @@ TEST_F(Compagnons, EnregistrerSousCopieLesCompagnonsExistants) {
   EXPECT_EQ(lit("neuf.axs"), "axs");
   EXPECT_EQ(lit("neuf.tal"), "tal");
   EXPECT_EQ(lit("neuf.rac"), "rac");
-  for (const char* absent : {"neuf.vrf", "neuf.typ", "neuf.fos"}) EXPECT_FALSE(existe(absent)) << absent;
+  for (const char* absent : {"neuf.vrf", "neuf.typ", "neuf.fos"})
+    EXPECT_FALSE(existe(absent)) << absent;
   EXPECT_EQ(symbole("CHEMINOM"), "\"" + fichier("neuf") + "\"");
 }
 
@@ -71,7 +72,8 @@ TEST_F(Compagnons, CopieEtRenommage) {
                                std::filesystem::perm_options::remove);
   EXPECT_TRUE(road::copieFichier(fichier("plan.axs"), fichier("cible.axs")));
   EXPECT_EQ(lit("cible.axs"), "axs");
-  EXPECT_NE(std::filesystem::status(fichier("cible.axs")).permissions() & std::filesystem::perms::owner_write,
+  EXPECT_NE(std::filesystem::status(fichier("cible.axs")).permissions() &
+                std::filesystem::perms::owner_write,
             std::filesystem::perms::none);
 
   // The same file under another spelling: nothing happens.

@@ -25,15 +25,15 @@ class Dialogues : public ProjetEssai {
     a.actions = std::move(actions);
     host::session().user().push(std::move(a));
   }
-  static void creeCalque(const char* nom) {
-    host::session().current().db().layers.findOrAdd(nom);
-  }
+  static void creeCalque(const char* nom) { host::session().current().db().layers.findOrAdd(nom); }
 };
 
 TEST_F(Dialogues, MessageSelonLeNombreDePoints) {
   EXPECT_EQ(road::messageAltitudes(12), "Z min et max calculé sur 12 points");
-  EXPECT_EQ(road::messageAltitudes(0), "Aucun point n'a pu être sélectionné pour le calcul de Z min et max");
-  EXPECT_EQ(road::messageAltitudes(-1), "Définissez le Z min, Z max et le Z nul du Terrain Naturel");
+  EXPECT_EQ(road::messageAltitudes(0),
+            "Aucun point n'a pu être sélectionné pour le calcul de Z min et max");
+  EXPECT_EQ(road::messageAltitudes(-1),
+            "Définissez le Z min, Z max et le Z nul du Terrain Naturel");
 }
 
 TEST_F(Dialogues, IhmzlimiteAnnulerReecritLeFichierInchange) {

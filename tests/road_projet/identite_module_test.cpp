@@ -4,8 +4,9 @@
 namespace framework {
 
 const IDENTITE_MODULE& identiteModule() {
-  static constexpr IDENTITE_MODULE kIdentite{"Projet", "1.00", "MV12", "C:Projet", "Essais du projet",
-                                             "", "1.0", "https://exemple.test", -1, false, false};
+  static constexpr IDENTITE_MODULE kIdentite{
+      "Projet", "1.00", "MV12", "C:Projet", "Essais du projet", "", "1.0", "https://exemple.test",
+      -1,       false,  false};
   return kIdentite;
 }
 

@@ -17,7 +17,8 @@ namespace {
 using road::PROJETTALVEX;
 
 constexpr char kTerrain[] =
-    "3D-DONNEES-TERRAIN\n\"T\" = \"\"\n+\n\t\"VMin\" = \"1\"\n\t\"VMax\" = \"2\"\n\t\"VNul\" = \"3\"\n-\n";
+    "3D-DONNEES-TERRAIN\n\"T\" = \"\"\n+\n\t\"VMin\" = \"1\"\n\t\"VMax\" = \"2\"\n\t\"VNul\" = "
+    "\"3\"\n-\n";
 const std::string kAxe(const char* nom) {
   return std::string("ID-AXE-EN-PLAN\n") + nom +
          " 0.000000 100.000000 1 CONS 0 0.000000 0.000000 0.000000 10.000000 10.000000 0.000000 "
@@ -39,7 +40,8 @@ class LectureIncomplete : public ApiEssai {
 
     videLigne();
     creeAxe("NOUVEL");
-    EXPECT_TRUE(ligneContient("Fichier <" + fichierProjet() + "> non reecrit : sa lecture a echoue ("))
+    EXPECT_TRUE(
+        ligneContient("Fichier <" + fichierProjet() + "> non reecrit : sa lecture a echoue ("))
         << ligne();
     user().push(annule());
     road::ihmzlimite(0);
@@ -61,11 +63,11 @@ TEST_F(LectureIncomplete, ChaqueDefautDeLectureGardeLeFichier) {
   // Headers cut short, or with a number out of range.
   resteIntact(std::string(kTerrain) + "ID-AXE-EN-PLAN\nA1 0.000000 100.000000\n",
               "entete de l'axe <A1> illisible");
-  resteIntact(std::string(kTerrain) + "ID-AXE-EN-PLAN\nA1 0.0 1.0 99999999999 C 0 0 0 0 1 1 0 80\n" +
-                  suite,
-              "entete de l'axe <A1> illisible");
-  resteIntact(std::string(kTerrain) + "ID-AXE-EN-PLAN\nA1 0.0 1.0 1 C 0 0 0 0 1 1 0 80 99999999999 1\n" +
-                  suite,
+  resteIntact(
+      std::string(kTerrain) + "ID-AXE-EN-PLAN\nA1 0.0 1.0 99999999999 C 0 0 0 0 1 1 0 80\n" + suite,
+      "entete de l'axe <A1> illisible");
+  resteIntact(std::string(kTerrain) +
+                  "ID-AXE-EN-PLAN\nA1 0.0 1.0 1 C 0 0 0 0 1 1 0 80 99999999999 1\n" + suite,
               "entete de l'axe <A1> illisible");
   // Numbers no save writes.
   resteIntact(std::string(kTerrain) + "ID-AXE-EN-PLAN\nA1 nan 1.0 1 C 0 0 0 0 1 1 0 80\n",

@@ -17,7 +17,8 @@ class Terrain : public ProjetEssai {
   }
   static std::string noms(const framework::LISTE_PARAMETRES& l) {
     std::string s;
-    for (const auto& p : l) s += p.identifiant.value_or("<X>") + "=" + p.valeur.value_or("<X>") + ";";
+    for (const auto& p : l)
+      s += p.identifiant.value_or("<X>") + "=" + p.valeur.value_or("<X>") + ";";
     return s;
   }
 };
@@ -85,7 +86,8 @@ TEST_F(Terrain, ImportCchEntreTroisiemeEtQuatriemeSeparateur) {
   framework::LISTE_PARAMETRES l;
   road::ajouteCalque(l, "Ancien");
   std::istringstream cch(
-      "titre\n/----\nA 1\n//\n/===\nB 2\n/ seul\n\r\n  TN 7\r\nDigue\tx\n/ quatre\nApres 9\n/\nEncore 1\n");
+      "titre\n/----\nA 1\n//\n/===\nB 2\n/ seul\n\r\n  TN 7\r\nDigue\tx\n/ quatre\nApres "
+      "9\n/\nEncore 1\n");
   road::importeCch(cch, l);
   // Two separator lines in a row count once: "/ seul" is the third.
   EXPECT_EQ(noms(l), "TN=TN;Digue=Digue;");

@@ -115,10 +115,9 @@ TEST_F(Export, PointsOnTvLayersAndInfoLinesAppended) {
   EXPECT_EQ(p->resval.rpoint[2], 100.5);
   EXPECT_EQ(framework::calqueSortie(), "AVANT") << "the module's output layer is put back";
 
-  const std::string terrain = "P7 " + road::formatPointCouche(-5, 0, 100) +
-                              road::formatPointCouche(5, 0, 101) + "\n" + "??? " +
-                              road::formatPointCouche(1, 2, 3) + road::formatPointCouche(1, 2, 3) +
-                              "\n";
+  const std::string terrain =
+      "P7 " + road::formatPointCouche(-5, 0, 100) + road::formatPointCouche(5, 0, 101) + "\n" +
+      "??? " + road::formatPointCouche(1, 2, 3) + road::formatPointCouche(1, 2, 3) + "\n";
   const std::string base =
       "P7 " + road::formatPointCouche(-3, 0, 100.2) + road::formatPointCouche(-3, 0, 100.2) + "\n";
   EXPECT_EQ(contenu("tv_TERRAIN.info"), terrain);

@@ -4,9 +4,17 @@
 namespace framework {
 
 const IDENTITE_MODULE& identiteModule() {
-  static constexpr IDENTITE_MODULE kIdentite{"Sections", "1.00", "MV12", "C:Sections",
-                                             "Essais des profils en travers", "", "1.0",
-                                             "https://exemple.test", -1, false, false};
+  static constexpr IDENTITE_MODULE kIdentite{"Sections",
+                                             "1.00",
+                                             "MV12",
+                                             "C:Sections",
+                                             "Essais des profils en travers",
+                                             "",
+                                             "1.0",
+                                             "https://exemple.test",
+                                             -1,
+                                             false,
+                                             false};
   return kIdentite;
 }
 

@@ -115,13 +115,15 @@ TEST(LectureProfil, ResultsAndLookahead) {
 const std::string kFichier =
     "PROF-EN-TRAVERS\n"
     "10.000000 0.300000 1.250000 3F2A\n"
-    "TERRAIN G " + road::formatPointCouche(-12, 0.5, 101.25) + " nil " +
-    road::formatPointCouche(12, -0.5, 100.75) + " FINTN\n" +
-    "ROULEMENT " + road::formatPointCouche(-3.5, 0, 100.9) + " " +
-    road::formatPointCouche(3.5, 0, 100.9) + " FINRL\n" +
+    "TERRAIN G " +
+    road::formatPointCouche(-12, 0.5, 101.25) + " nil " +
+    road::formatPointCouche(12, -0.5, 100.75) + " FINTN\n" + "ROULEMENT " +
+    road::formatPointCouche(-3.5, 0, 100.9) + " " + road::formatPointCouche(3.5, 0, 100.9) +
+    " FINRL\n" +
     "20.000000 0.000000 0.000000 nil\n"
     "-5.500000 0.000000 0.000000 H\n"
-    "DECAPAGE A " + road::formatPointCouche(1, 2, 3) + " FINTD\n";
+    "DECAPAGE A " +
+    road::formatPointCouche(1, 2, 3) + " FINTD\n";
 
 TEST(Profils, RoundTripIsByteIdentical) {
   PROFILS_EN_TRAVERS profils;
@@ -199,7 +201,8 @@ TEST(Profils, LayerFailuresKeepThePointsRead) {
 
 TEST(Profils, UnknownKindNameEndsTheSections) {
   PROFILS_EN_TRAVERS profils;
-  const Lecture l = lisEnregistrement(profils, "PROF-EN-TRAVERS\n1 0 0 a\nBITUME 1 2 3 FINBI\n2 0 0 b\n");
+  const Lecture l =
+      lisEnregistrement(profils, "PROF-EN-TRAVERS\n1 0 0 a\nBITUME 1 2 3 FINBI\n2 0 0 b\n");
   ASSERT_EQ(profils.nombre(), 1u);
   EXPECT_EQ(l.anticipe, "BITUME") << "handed back to the alignment, which reports it";
   EXPECT_EQ(l.reste, " 1 2 3 FINBI\n2 0 0 b\n");

@@ -9,7 +9,8 @@ namespace {
 using road::EPAIS_STRUCTURE;
 
 TEST(EpaisStructure, NewRecordWritesEightNils) {
-  EXPECT_EQ(ecrit(EPAIS_STRUCTURE()), "EPAISSEUR-DE-STRUCTURE\nnil nil\nnil nil\nnil nil\nnil nil\n");
+  EXPECT_EQ(ecrit(EPAIS_STRUCTURE()),
+            "EPAISSEUR-DE-STRUCTURE\nnil nil\nnil nil\nnil nil\nnil nil\n");
 }
 
 TEST(EpaisStructure, DefinedAndUndefinedValuesRoundTrip) {
@@ -19,8 +20,7 @@ TEST(EpaisStructure, DefinedAndUndefinedValuesRoundTrip) {
   e.fixe(EPAIS_STRUCTURE::kDroiteForme, 0, true);
   e.fixe(EPAIS_STRUCTURE::kGaucheForme, 7, false);
   const std::string texte = ecrit(e);
-  EXPECT_EQ(texte,
-            "EPAISSEUR-DE-STRUCTURE\n0.060000 nil\nnil -0.200000\nnil nil\nnil 0.000000\n");
+  EXPECT_EQ(texte, "EPAISSEUR-DE-STRUCTURE\n0.060000 nil\nnil -0.200000\nnil nil\nnil 0.000000\n");
 
   EPAIS_STRUCTURE relu;
   const Lecture l = lisEnregistrement(relu, texte + "CUBATURES\n");
@@ -35,7 +35,8 @@ TEST(EpaisStructure, DefinedAndUndefinedValuesRoundTrip) {
 TEST(EpaisStructure, NilInAnyCaseAndOtherWordsFail) {
   EPAIS_STRUCTURE e;
   lisEnregistrement(e, "EPAISSEUR-DE-STRUCTURE NIL Nil .5 -1e1 nil nil nil 3");
-  EXPECT_EQ(ecrit(e), "EPAISSEUR-DE-STRUCTURE\nnil nil\n0.500000 -10.000000\nnil nil\nnil 3.000000\n");
+  EXPECT_EQ(ecrit(e),
+            "EPAISSEUR-DE-STRUCTURE\nnil nil\n0.500000 -10.000000\nnil nil\nnil 3.000000\n");
 
   CaptureErreurs erreurs;
   EPAIS_STRUCTURE mauvais;
@@ -47,7 +48,8 @@ TEST(EpaisStructure, NilInAnyCaseAndOtherWordsFail) {
 TEST(EpaisStructure, SymbolsInFileOrder) {
   std::string symboles;
   for (int v = 0; v < EPAIS_STRUCTURE::kNombreValeurs; ++v)
-    symboles += std::string(EPAIS_STRUCTURE::symbole(static_cast<EPAIS_STRUCTURE::Valeur>(v))) + " ";
+    symboles +=
+        std::string(EPAIS_STRUCTURE::symbole(static_cast<EPAIS_STRUCTURE::Valeur>(v))) + " ";
   EXPECT_EQ(symboles, "EPG-RL EPD-RL EPG-BA EPD-BA EPG-FD EPD-FD EPG-FR EPD-FR ");
 }
 

@@ -16,8 +16,8 @@
 #include "road/axe_en_plan.h"
 #include "road/construction_profil.h"
 #include "road/points_axe3d.h"
-#include "road/registre_objets.h"
 #include "road/profils_en_travers.h"
+#include "road/registre_objets.h"
 #include "road/synchronisation_tabulation.h"
 #include "road/tabulation.h"
 
@@ -34,9 +34,8 @@ struct Station {
 ListeResbuf ltabul(const std::vector<Station>& stations) {
   ListeResbuf liste(acutNewRb(RTLB));
   for (const auto& s : stations)
-    liste.ajoute(acutBuildList(RTLB, RTREAL, 100.0, RTREAL, 200.0 + s.abscisse, RTREAL, 9.5,
-                               RTREAL, s.abscisse, RTSHORT, s.kind, RTREAL, 1.5, RTREAL, -2.5,
-                               RTLE, 0));
+    liste.ajoute(acutBuildList(RTLB, RTREAL, 100.0, RTREAL, 200.0 + s.abscisse, RTREAL, 9.5, RTREAL,
+                               s.abscisse, RTSHORT, s.kind, RTREAL, 1.5, RTREAL, -2.5, RTLE, 0));
   liste.ajoute(acutNewRb(RTLE));
   return liste;
 }
@@ -191,15 +190,11 @@ TEST_F(Synchronisation, RenumberingWithoutConstructionTable) {
 TEST_F(Synchronisation, ReloadingFromLptCons) {
   metSymbole("LTABUL", ltabul({{0, 1}, {30, 1}}));
   metSymbole("LPT-CONS",
-             ListeResbuf(acutBuildList(
-                 RTLB,
-                 RTLB, RTREAL, 30.0, RTSHORT, 1, RTSHORT, 2, RTSHORT, 3, RTSHORT, 4, RTSHORT, 5,
-                 RTSHORT, 6, RTSTR, "P2", RTLE,
-                 RTLB, RTREAL, 0.0, RTSHORT, 0, RTSHORT, 0, RTSHORT, 0, RTSHORT, 0, RTSHORT, 0,
-                 RTSHORT, -1, RTSTR, "P1", RTLE,
-                 RTSTR, "fin",
-                 RTLB, RTREAL, 99.0, RTLE,
-                 RTLE, 0)));
+             ListeResbuf(acutBuildList(RTLB, RTLB, RTREAL, 30.0, RTSHORT, 1, RTSHORT, 2, RTSHORT, 3,
+                                       RTSHORT, 4, RTSHORT, 5, RTSHORT, 6, RTSTR, "P2", RTLE, RTLB,
+                                       RTREAL, 0.0, RTSHORT, 0, RTSHORT, 0, RTSHORT, 0, RTSHORT, 0,
+                                       RTSHORT, 0, RTSHORT, -1, RTSTR, "P1", RTLE, RTSTR, "fin",
+                                       RTLB, RTREAL, 99.0, RTLE, RTLE, 0)));
   EXPECT_TRUE(road::miseAJourTabulation(axe_, SUITE_TABULATION::Rechargement));
   const auto& entrees = axe_.construction()->entrees();
   ASSERT_EQ(entrees.size(), 2u);

@@ -36,7 +36,8 @@ TEST(Construction, RoundTripKeepsFileOrderAndAbsentNumbers) {
 TEST(Construction, BadLineIsReportedAndKept) {
   CaptureErreurs erreurs;
   CONSTRUCTION_PROFIL c;
-  lisEnregistrement(c, "CONTRUCTION-DES-PROFILS 1 0 0 0 0 0 0 \"a\"\n2 0 0 x 0 0 0 \"b\"\n3 0 0 0 0 0 0 X\n");
+  lisEnregistrement(
+      c, "CONTRUCTION-DES-PROFILS 1 0 0 0 0 0 0 \"a\"\n2 0 0 x 0 0 0 \"b\"\n3 0 0 0 0 0 0 X\n");
   EXPECT_EQ(erreurs.texte(), "Erreur de lecture d'un profilcons\n");
   ASSERT_EQ(c.nombre(), 2u);
   EXPECT_EQ(c.entrees()[1].abscisse, 2);
@@ -44,13 +45,15 @@ TEST(Construction, BadLineIsReportedAndKept) {
 
   CaptureErreurs erreursTexte;
   CONSTRUCTION_PROFIL longue;
-  lisEnregistrement(longue, "CONTRUCTION-DES-PROFILS 1 0 0 0 0 0 0 \"" + std::string(358, 'n') + "\"");
+  lisEnregistrement(longue,
+                    "CONTRUCTION-DES-PROFILS 1 0 0 0 0 0 0 \"" + std::string(358, 'n') + "\"");
   EXPECT_EQ(erreursTexte.texte(), "Erreur de lecture d'un profilcons\n");
   ASSERT_EQ(longue.nombre(), 1u);
   EXPECT_FALSE(longue.entrees()[0].numero) << "a number that cannot be read is absent";
 
   CONSTRUCTION_PROFIL limite;
-  lisEnregistrement(limite, "CONTRUCTION-DES-PROFILS 1 0 0 0 0 0 0 \"" + std::string(357, 'n') + "\"");
+  lisEnregistrement(limite,
+                    "CONTRUCTION-DES-PROFILS 1 0 0 0 0 0 0 \"" + std::string(357, 'n') + "\"");
   ASSERT_EQ(limite.nombre(), 1u);
   EXPECT_EQ(limite.entrees()[0].numero->size(), 357u);
 }

@@ -16,7 +16,8 @@ int callCount = 0;  // per module: two modules loaded together count apart
 std::string fname(const char* suffix) { return std::string(kPrefix) + "-" + suffix; }
 
 enum Function { kCount, kEcho, kGetSym, kPutSym, kThrow, kVoid, kNil, kFunctionCount };
-const char* const kNames[kFunctionCount] = {"count", "echo", "getsym", "putsym", "throw", "void", "nil"};
+const char* const kNames[kFunctionCount] = {"count", "echo", "getsym", "putsym",
+                                            "throw", "void", "nil"};
 
 void defineAll() {
   for (int i = 0; i < kFunctionCount; ++i) acedDefun(fname(kNames[i]).c_str(), i);
@@ -30,12 +31,12 @@ int invoke() {
   const int code = acedGetFunCode();
   resbuf* args = acedGetArgs();
   switch (code) {
-    case kCount:
-      acedRetInt(++callCount);
-      break;
+    case kCount: acedRetInt(++callCount); break;
     case kEcho:  // gives back its arguments exactly as they arrived
-      if (args) acedRetList(args);
-      else acedRetNil();
+      if (args)
+        acedRetList(args);
+      else
+        acedRetNil();
       break;
     case kGetSym: {
       resbuf* value = nullptr;
@@ -53,17 +54,10 @@ int invoke() {
         acedPutSym(args->resval.rstring, args->rbnext);
       acedRetVoid();
       break;
-    case kThrow:
-      acutRelRb(args);
-      throw std::runtime_error("module failure");
-    case kVoid:
-      acedRetVoid();
-      break;
-    case kNil:
-      acedRetNil();
-      break;
-    default:
-      acedRetVoid();
+    case kThrow: acutRelRb(args); throw std::runtime_error("module failure");
+    case kVoid: acedRetVoid(); break;
+    case kNil: acedRetNil(); break;
+    default: acedRetVoid();
   }
   acutRelRb(args);
   return RTNORM;
@@ -78,17 +72,12 @@ ACRX_MODULE_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* p
       acrxDynamicLinker->unlockApplication(pkt);
       acrxDynamicLinker->registerAppMDIAware(pkt);
       break;
-    case AcRx::kLoadDwgMsg:
-      defineAll();
-      break;
-    case AcRx::kUnloadDwgMsg:
-      undefineAll();
-      break;
+    case AcRx::kLoadDwgMsg: defineAll(); break;
+    case AcRx::kUnloadDwgMsg: undefineAll(); break;
     case AcRx::kInvkSubrMsg:
       invoke();  // lets kThrow's exception out: the host must survive it
       break;
-    default:
-      break;
+    default: break;
   }
   return AcRx::kRetOK;
 }

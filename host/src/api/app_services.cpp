@@ -97,7 +97,9 @@ class DynamicLinker : public AcRxDynamicLinker, public AcRxService {
     locked_.erase(appId);
     return known(appId);
   }
-  bool lockApplication(void* appId) override { return known(appId) && locked_.insert(appId).second; }
+  bool lockApplication(void* appId) override {
+    return known(appId) && locked_.insert(appId).second;
+  }
   bool registerAppMDIAware(void* appId) override { return setMdi(appId, true); }
   bool registerAppNotMDIAware(void* appId) override { return setMdi(appId, false); }
   bool isApplicationMDIAware(void* appId) const override {

@@ -3,14 +3,13 @@
 #include <cstring>
 #include <string>
 
-#include "api/guarded_call.h"
 #include "acedads.h"
 #include "adsdlg.h"
+#include "api/guarded_call.h"
 #include "core/session.h"
 #include "dcl/dialog_manager.h"
 
 namespace {
-
 
 // Copies at most len - 1 bytes and the final zero.
 int copyOut(const std::string& text, ACHAR* out, int len) {
@@ -63,16 +62,19 @@ int ads_load_dialog(const ACHAR* dclfile, int* dcl_id) {
 }
 
 int ads_unload_dialog(int dcl_id) {
-  return guardedCall(__func__, [&] { return dcl::dialogs().unloadFile(dcl_id) ? RTNORM : RTERROR; });
+  return guardedCall(__func__,
+                     [&] { return dcl::dialogs().unloadFile(dcl_id) ? RTNORM : RTERROR; });
 }
 
 int ads_new_dialog(const ACHAR* dlgname, int dcl_id, CLIENTFUNC def_callback, ads_hdlg* hdlg) {
-  return guardedCall(__func__, [&] { return newDialog(dlgname, dcl_id, def_callback, -1, -1, hdlg); });
+  return guardedCall(__func__,
+                     [&] { return newDialog(dlgname, dcl_id, def_callback, -1, -1, hdlg); });
 }
 
 int ads_new_positioned_dialog(const ACHAR* dlgname, int dcl_id, CLIENTFUNC def_callback, int x,
                               int y, ads_hdlg* hdlg) {
-  return guardedCall(__func__, [&] { return newDialog(dlgname, dcl_id, def_callback, x, y, hdlg); });
+  return guardedCall(__func__,
+                     [&] { return newDialog(dlgname, dcl_id, def_callback, x, y, hdlg); });
 }
 
 int ads_start_dialog(ads_hdlg hdlg, int* status) {
@@ -159,7 +161,8 @@ int ads_get_attr(ads_hdlg hdlg, const ACHAR* key, const ACHAR* attr, ACHAR* valu
 }
 
 int ads_get_attr_string(ads_htile tile, const ACHAR* attr, ACHAR* value, int len) {
-  return guardedCall(__func__, [&] { return attributeOf(dcl::dialogs().tile(tile), attr, value, len); });
+  return guardedCall(__func__,
+                     [&] { return attributeOf(dcl::dialogs().tile(tile), attr, value, len); });
 }
 
 int ads_client_data_tile(ads_hdlg hdlg, const ACHAR* key, void* clientdata) {
@@ -179,7 +182,8 @@ int ads_start_list(ads_hdlg hdlg, const ACHAR* key, short operation, short index
 }
 
 int ads_add_list(const ACHAR* item) {
-  return guardedCall(__func__, [&] { return item && dcl::dialogs().addListItem(item) ? RTNORM : RTERROR; });
+  return guardedCall(__func__,
+                     [&] { return item && dcl::dialogs().addListItem(item) ? RTNORM : RTERROR; });
 }
 
 int ads_end_list(void) {
@@ -212,7 +216,7 @@ int ads_fill_image(int x1, int y1, int width, int height, int color) {
 int ads_vector_image(int x1, int y1, int x2, int y2, int color) {
   return guardedCall(__func__, [&] {
     return dcl::dialogs().addImageOp({dcl::ImageOp::Vector, x1, y1, x2, y2, color}) ? RTNORM
-                                                                                     : RTERROR;
+                                                                                    : RTERROR;
   });
 }
 

@@ -3,8 +3,8 @@
 #include <exception>
 #include <string_view>
 
-#include "api/guarded_call.h"
 #include "acedads.h"
+#include "api/guarded_call.h"
 #include "core/host_errors.h"
 #include "core/session.h"
 #include "db/entity_ops.h"
@@ -14,7 +14,6 @@
 namespace {
 
 using host::session;
-
 
 db::Database* currentDb() {
   host::Document* doc = session().currentPtr();
@@ -57,8 +56,8 @@ int make(const resbuf* list, ads_name result) {
   if (!error && db::isTableRecordList(groups)) {
     // Records have no entity name to give back, and cannot come between the
     // pieces of a complex entity.
-    error = result || !db->pending.empty() ? host::kErrBadEntityType
-                                           : db::makeTableRecord(*db, groups);
+    error =
+        result || !db->pending.empty() ? host::kErrBadEntityType : db::makeTableRecord(*db, groups);
     db->pending.clear();
   } else if (!error) {
     made = db::makeEntities(*db, groups);
@@ -81,121 +80,145 @@ using host::guardedCall;
 extern "C" {
 
 int acdbEntMake(const resbuf* ent) {
-  return guardedCall(__func__, [&] { return make(ent, nullptr); }, RTERROR);
+  return guardedCall(
+      __func__, [&] { return make(ent, nullptr); }, RTERROR);
 }
 
 int acdbEntMakeX(const resbuf* ent, ads_name result) {
-  return guardedCall(__func__, [&] { return make(ent, result); }, RTERROR);
+  return guardedCall(
+      __func__, [&] { return make(ent, result); }, RTERROR);
 }
 
 resbuf* acdbEntGet(const ads_name ent) {
-  return guardedCall(__func__, [&]() -> resbuf* {
-    db::Database* db;
-    size_t index;
-    if (!resolve(ent, db, index)) return nullptr;
-    if (db->entities[index].erased) {
-      session().setErrno(host::kErrDeletedEntity);
-      return nullptr;
-    }
-    return db::entityToList(*db, index).release();
-  }, static_cast<resbuf*>(nullptr));
+  return guardedCall(
+      __func__,
+      [&]() -> resbuf* {
+        db::Database* db;
+        size_t index;
+        if (!resolve(ent, db, index)) return nullptr;
+        if (db->entities[index].erased) {
+          session().setErrno(host::kErrDeletedEntity);
+          return nullptr;
+        }
+        return db::entityToList(*db, index).release();
+      },
+      static_cast<resbuf*>(nullptr));
 }
 
 int acdbEntNext(const ads_name ent, ads_name result) {
-  return guardedCall(__func__, [&] {
-    db::Database* db = currentDb();
-    size_t index = 0;
-    int64_t from = -1;
-    if (ent) {
-      if (!resolve(ent, db, index)) return RTERROR;
-      from = static_cast<int64_t>(index);
-    } else if (!db) {
-      session().setErrno(host::kErrInvalidName);
-      return RTERROR;
-    }
-    const int64_t next = db::nextEntity(*db, from);
-    if (next < 0) {
-      session().setErrno(host::kErrEndOfEntities);
-      return RTERROR;
-    }
-    if (result) setName(result, *db, next);
-    return RTNORM;
-  }, RTERROR);
+  return guardedCall(
+      __func__,
+      [&] {
+        db::Database* db = currentDb();
+        size_t index = 0;
+        int64_t from = -1;
+        if (ent) {
+          if (!resolve(ent, db, index)) return RTERROR;
+          from = static_cast<int64_t>(index);
+        } else if (!db) {
+          session().setErrno(host::kErrInvalidName);
+          return RTERROR;
+        }
+        const int64_t next = db::nextEntity(*db, from);
+        if (next < 0) {
+          session().setErrno(host::kErrEndOfEntities);
+          return RTERROR;
+        }
+        if (result) setName(result, *db, next);
+        return RTNORM;
+      },
+      RTERROR);
 }
 
 int acdbEntLast(ads_name result) {
-  return guardedCall(__func__, [&] {
-    db::Database* db = currentDb();
-    const int64_t last = db ? db::lastEntity(*db) : -1;
-    if (last < 0) {
-      session().setErrno(host::kErrEntLastFailed);
-      return RTERROR;
-    }
-    if (result) setName(result, *db, last);
-    return RTNORM;
-  }, RTERROR);
+  return guardedCall(
+      __func__,
+      [&] {
+        db::Database* db = currentDb();
+        const int64_t last = db ? db::lastEntity(*db) : -1;
+        if (last < 0) {
+          session().setErrno(host::kErrEntLastFailed);
+          return RTERROR;
+        }
+        if (result) setName(result, *db, last);
+        return RTNORM;
+      },
+      RTERROR);
 }
 
 int acdbEntDel(const ads_name ent) {
-  return guardedCall(__func__, [&] {
-    db::Database* db;
-    size_t index;
-    if (!resolve(ent, db, index)) return RTERROR;
-    if (const int error = db::toggleErased(*db, index)) {
-      session().setErrno(error);
-      return RTERROR;
-    }
-    return RTNORM;
-  }, RTERROR);
+  return guardedCall(
+      __func__,
+      [&] {
+        db::Database* db;
+        size_t index;
+        if (!resolve(ent, db, index)) return RTERROR;
+        if (const int error = db::toggleErased(*db, index)) {
+          session().setErrno(error);
+          return RTERROR;
+        }
+        return RTNORM;
+      },
+      RTERROR);
 }
 
 int acdbEntMod(const resbuf* ent) {
-  return guardedCall(__func__, [&] {
-    const resbuf* nameGroup = ent;
-    while (nameGroup && nameGroup->restype != -1) nameGroup = nameGroup->rbnext;
-    db::Database* db;
-    size_t index;
-    if (!resolve(nameGroup ? nameGroup->resval.rlname : nullptr, db, index)) return RTERROR;
-    std::vector<db::InGroup> groups;
-    int error = db::groupsFromList(ent, groups);
-    if (!error) error = db::modifyEntity(*db, index, groups);
-    if (error) {
-      session().setErrno(error);
-      return RTERROR;
-    }
-    return RTNORM;
-  }, RTERROR);
+  return guardedCall(
+      __func__,
+      [&] {
+        const resbuf* nameGroup = ent;
+        while (nameGroup && nameGroup->restype != -1) nameGroup = nameGroup->rbnext;
+        db::Database* db;
+        size_t index;
+        if (!resolve(nameGroup ? nameGroup->resval.rlname : nullptr, db, index)) return RTERROR;
+        std::vector<db::InGroup> groups;
+        int error = db::groupsFromList(ent, groups);
+        if (!error) error = db::modifyEntity(*db, index, groups);
+        if (error) {
+          session().setErrno(error);
+          return RTERROR;
+        }
+        return RTNORM;
+      },
+      RTERROR);
 }
 
 int acdbEntUpd(const ads_name ent) {
-  return guardedCall(__func__, [&] {
-    db::Database* db;
-    size_t index;
-    if (!resolve(ent, db, index)) return RTERROR;
-    if (db->entities[index].erased) {
-      session().setErrno(host::kErrDeletedEntity);
-      return RTERROR;
-    }
-    return RTNORM;  // nothing to redraw on a headless host
-  }, RTERROR);
+  return guardedCall(
+      __func__,
+      [&] {
+        db::Database* db;
+        size_t index;
+        if (!resolve(ent, db, index)) return RTERROR;
+        if (db->entities[index].erased) {
+          session().setErrno(host::kErrDeletedEntity);
+          return RTERROR;
+        }
+        return RTNORM;  // nothing to redraw on a headless host
+      },
+      RTERROR);
 }
 
 int acdbHandEnt(const ACHAR* handle, ads_name entres) {
-  return guardedCall(__func__, [&] {
-    db::Database* db = currentDb();
-    const std::string_view text = handle ? handle : "";
-    uint64_t value = 0;
-    const auto r = std::from_chars(text.data(), text.data() + text.size(), value, 16);
-    const bool parsed = !text.empty() && r.ec == std::errc() && r.ptr == text.data() + text.size();
-    // Erased entities keep their handle for the session, as the host's do.
-    const int64_t index = db && parsed ? db->findHandle(value) : -1;
-    if (index < 0) {
-      session().setErrno(host::kErrInvalidHandle);
-      return RTERROR;
-    }
-    if (entres) setName(entres, *db, index);
-    return RTNORM;
-  }, RTERROR);
+  return guardedCall(
+      __func__,
+      [&] {
+        db::Database* db = currentDb();
+        const std::string_view text = handle ? handle : "";
+        uint64_t value = 0;
+        const auto r = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+        const bool parsed =
+            !text.empty() && r.ec == std::errc() && r.ptr == text.data() + text.size();
+        // Erased entities keep their handle for the session, as the host's do.
+        const int64_t index = db && parsed ? db->findHandle(value) : -1;
+        if (index < 0) {
+          session().setErrno(host::kErrInvalidHandle);
+          return RTERROR;
+        }
+        if (entres) setName(entres, *db, index);
+        return RTNORM;
+      },
+      RTERROR);
 }
 
 }  // extern "C"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "api/guarded_call.h"
 #include "acedads.h"
+#include "api/guarded_call.h"
 #include "core/host_errors.h"
 #include "core/session.h"
 #include "select/coords.h"
@@ -32,8 +32,7 @@ bool worldCoordinates(const db::Database& db, size_t index) {
   switch (e.type) {
     case db::EntityType::Line:
     case db::EntityType::Point:
-    case db::EntityType::Face3d:
-      return true;
+    case db::EntityType::Face3d: return true;
     case db::EntityType::Polyline:
     case db::EntityType::Vertex:
     case db::EntityType::Seqend: {
@@ -41,8 +40,7 @@ bool worldCoordinates(const db::Database& db, size_t index) {
       const db::Group* flags = db.find(head, 70);
       return flags && (flags->asInt() & (8 | 16 | 64));
     }
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -53,15 +51,10 @@ int frameOf(const resbuf* rb, Frame& f) {
   switch (rb->restype) {
     case RTSHORT:
       switch (rb->resval.rint) {
-        case 0:
-          f = Frame();
-          return 0;
+        case 0: f = Frame(); return 0;
         case 1:
-        case 2:
-          f = geo::userFrame(doc.vars());
-          return 0;  // the view looks down the user's Z
-        default:
-          return kErrTransSpace;
+        case 2: f = geo::userFrame(doc.vars()); return 0;  // the view looks down the user's Z
+        default: return kErrTransSpace;
       }
     case RTENAME: {
       const db::Database& db = doc.db();
@@ -81,8 +74,7 @@ int frameOf(const resbuf* rb, Frame& f) {
                    rb->restype == RTPOINT ? 0.0 : rb->resval.rpoint[2]);
       return geo::arbitraryAxis(n, f) ? 0 : kErrTransArguments;
     }
-    default:
-      return kErrTransArguments;
+    default: return kErrTransArguments;
   }
 }
 
@@ -142,7 +134,6 @@ int inters(const double* f1, const double* t1, const double* f2, const double* t
   (a + d1 * t).store(result);
   return RTNORM;
 }
-
 
 }  // namespace
 }  // namespace host
@@ -213,7 +204,8 @@ ads_real acutAngle(const ads_point p1, const ads_point p2) {
 
 int acdbInters(const ads_point from1, const ads_point to1, const ads_point from2,
                const ads_point to2, int teston, ads_point result) {
-  return guardedCall("inters", [&] { return host::inters(from1, to1, from2, to2, teston, result); });
+  return guardedCall("inters",
+                     [&] { return host::inters(from1, to1, from2, to2, teston, result); });
 }
 
 }  // extern "C"

@@ -31,8 +31,10 @@ R guardedCall(const char* what, Fn&& fn, R failure) {
 template <typename Fn>
 auto guardedCall(const char* what, Fn&& fn) {
   using R = std::invoke_result_t<Fn&>;
-  if constexpr (std::is_pointer_v<R>) return guardedCall(what, fn, static_cast<R>(nullptr));
-  else return guardedCall(what, fn, static_cast<R>(RTERROR));
+  if constexpr (std::is_pointer_v<R>)
+    return guardedCall(what, fn, static_cast<R>(nullptr));
+  else
+    return guardedCall(what, fn, static_cast<R>(RTERROR));
 }
 
 }  // namespace host

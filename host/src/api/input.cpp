@@ -24,8 +24,8 @@
 #include <string>
 #include <utility>
 
-#include "api/guarded_call.h"
 #include "acedads.h"
+#include "api/guarded_call.h"
 #include "commands/ask.h"
 #include "commands/input_text.h"
 #include "commands/keywords.h"
@@ -159,8 +159,10 @@ int getPointLike(const double* base, const char* prompt, double* result, bool co
   if (!result || (corner && !base)) return RTERROR;
   while (true) {
     const Answer a = askUser(promptOf(prompt));
-    if (const int s = commonAnswer(a, o); s == kAskAgain) continue;
-    else if (s != kOwnAnswer) return s;
+    if (const int s = commonAnswer(a, o); s == kAskAgain)
+      continue;
+    else if (s != kOwnAnswer)
+      return s;
     std::string k;
     double p[3];
     if (asPoint(a, base, p)) {
@@ -179,8 +181,10 @@ int getNumber(const char* prompt, double* result, bool integer) {
   if (!result) return RTERROR;
   while (true) {
     const Answer a = askUser(promptOf(prompt));
-    if (const int s = commonAnswer(a, o); s == kAskAgain) continue;
-    else if (s != kOwnAnswer) return s;
+    if (const int s = commonAnswer(a, o); s == kAskAgain)
+      continue;
+    else if (s != kOwnAnswer)
+      return s;
     std::string k;
     double v;
     if (asNumber(a, v)) {
@@ -205,8 +209,10 @@ int getDistance(const double* base, const char* prompt, double* result) {
   if (!result) return RTERROR;
   while (true) {
     const Answer a = askUser(promptOf(prompt));
-    if (const int s = commonAnswer(a, o); s == kAskAgain) continue;
-    else if (s != kOwnAnswer) return s;
+    if (const int s = commonAnswer(a, o); s == kAskAgain)
+      continue;
+    else if (s != kOwnAnswer)
+      return s;
     std::string k;
     double v;
     if (asNumber(a, v)) {
@@ -248,18 +254,11 @@ int getString(int cronly, const char* prompt, char* result, size_t len) {
     if (a.kind == Answer::Cancel || a.kind == Answer::Break) return RTCAN;
     std::string s;
     switch (a.kind) {
-      case Answer::Enter:
-        break;
-      case Answer::Text:
-        s = a.text;
-        break;
+      case Answer::Enter: break;
+      case Answer::Text: s = a.text; break;
       case Answer::Number:
-      case Answer::Point:
-        s = describeAnswer(a);
-        break;
-      default:
-        say("Nécessite un texte.");
-        continue;
+      case Answer::Point: s = describeAnswer(a); break;
+      default: say("Nécessite un texte."); continue;
     }
     // Without cronly a space ends the input, as on the command line.
     if (!cronly) s = s.substr(0, s.find(' '));
@@ -297,11 +296,8 @@ int entitySelect(const char* prompt, int64_t* entres, double* ptres) {
     const Answer a = askUser(promptOf(prompt, "Choix de l'objet: "));
     switch (a.kind) {
       case Answer::Cancel:
-      case Answer::Break:
-        return RTCAN;
-      case Answer::Enter:
-        s.setErrno(kErrNullResponse);
-        return RTERROR;
+      case Answer::Break: return RTCAN;
+      case Answer::Enter: s.setErrno(kErrNullResponse); return RTERROR;
       case Answer::Entity: {
         const int64_t i = indexOfName(db, a.entity);
         if (i < 0 || !geo::isVisible(db, static_cast<size_t>(i))) {
@@ -313,8 +309,7 @@ int entitySelect(const char* prompt, int64_t* entres, double* ptres) {
         for (int k = 0; k < 3; ++k) ptres[k] = a.point[k];
         return RTNORM;
       }
-      default:
-        break;
+      default: break;
     }
     std::string k;
     if (a.kind == Answer::Text && o.keywords.match(a.text)) {
@@ -396,7 +391,6 @@ int fileDialog(const char* title, const char* defawlt, const char* ext, int flag
   }
 }
 
-
 }  // namespace
 }  // namespace host
 
@@ -459,7 +453,8 @@ int acedEntSel(const ACHAR* str, ads_name entres, ads_point ptres) {
 
 int acedGetFileD(const ACHAR* title, const ACHAR* defawlt, const ACHAR* ext, int flags,
                  struct resbuf* result) {
-  return guardedCall("getfiled", [&] { return host::fileDialog(title, defawlt, ext, flags, result); });
+  return guardedCall("getfiled",
+                     [&] { return host::fileDialog(title, defawlt, ext, flags, result); });
 }
 
 int acedUsrBrk(void) {

@@ -1,7 +1,7 @@
 // LISP functions defined by modules, their arguments and results, LISP symbols.
+#include <strings.h>
 #include <cctype>
 #include <cstring>
-#include <strings.h>
 
 #include "acedads.h"
 #include "api/resbuf_kind.h"
@@ -82,12 +82,16 @@ int acedRetReal(ads_real value) {
 
 int acedRetInt(int value) {
   resbuf* rb = acutNewRb(value >= -32768 && value <= 32767 ? RTSHORT : RTLONG);
-  if (rb->restype == RTSHORT) rb->resval.rint = static_cast<short>(value);
-  else rb->resval.rlong = value;
+  if (rb->restype == RTSHORT)
+    rb->resval.rint = static_cast<short>(value);
+  else
+    rb->resval.rlong = value;
   return setResult(rb);
 }
 
-int acedRetStr(const ACHAR* value) { return setResult(acutBuildList(RTSTR, value ? value : "", 0)); }
+int acedRetStr(const ACHAR* value) {
+  return setResult(acutBuildList(RTSTR, value ? value : "", 0));
+}
 
 int acedRetPoint(const ads_point value) {
   if (!value) return RTERROR;

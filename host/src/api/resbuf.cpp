@@ -163,8 +163,10 @@ int acutRelRb(resbuf* rb) {
   while (rb) {
     resbuf* next = rb->rbnext;
     const RbKind k = host::resbufKind(rb->restype);
-    if (k == RbKind::Text) std::free(rb->resval.rstring);
-    else if (k == RbKind::Binary) std::free(rb->resval.rbinary.buf);
+    if (k == RbKind::Text)
+      std::free(rb->resval.rstring);
+    else if (k == RbKind::Binary)
+      std::free(rb->resval.rbinary.buf);
     std::free(rb);
     rb = next;
   }

@@ -1,11 +1,11 @@
 // The host's symbol-table functions (acdbTblNext, acdbTblSearch): the layer
 // table, and the line types and text styles made by entmake; the other tables
 // are empty.
-#include <exception>
 #include <strings.h>
+#include <exception>
 
-#include "api/guarded_call.h"
 #include "acedads.h"
+#include "api/guarded_call.h"
 #include "core/host_errors.h"
 #include "core/session.h"
 #include "db/entity_resbuf.h"

@@ -19,22 +19,14 @@ std::string formatPoint(const double* p) {
 
 std::string describeAnswer(const Answer& a) {
   switch (a.kind) {
-    case Answer::Enter:
-      return "";
-    case Answer::Cancel:
-      return "*Annuler*";
-    case Answer::Break:
-      return "*Interrompre*";
-    case Answer::Point:
-      return formatPoint(a.point);
-    case Answer::Number:
-      return formatNumber(a.number);
-    case Answer::Text:
-      return a.text;
-    case Answer::Entity:
-      return "<objet " + formatPoint(a.point) + ">";
-    case Answer::Dialog:
-      return "<dialogue>";
+    case Answer::Enter: return "";
+    case Answer::Cancel: return "*Annuler*";
+    case Answer::Break: return "*Interrompre*";
+    case Answer::Point: return formatPoint(a.point);
+    case Answer::Number: return formatNumber(a.number);
+    case Answer::Text: return a.text;
+    case Answer::Entity: return "<objet " + formatPoint(a.point) + ">";
+    case Answer::Dialog: return "<dialogue>";
   }
   return "";
 }

@@ -18,20 +18,13 @@ CmdToken CmdToken::ofText(std::string s) {
 
 std::string describeToken(const CmdToken& t) {
   switch (t.kind) {
-    case CmdToken::Enter:
-      return "";
-    case CmdToken::Text:
-      return t.text;
-    case CmdToken::Number:
-      return formatNumber(t.number);
-    case CmdToken::Point:
-      return formatPoint(t.point);
-    case CmdToken::Entity:
-      return "<objet>";
-    case CmdToken::Set:
-      return "<jeu de sélection>";
-    case CmdToken::Pause:
-      return "\\";
+    case CmdToken::Enter: return "";
+    case CmdToken::Text: return t.text;
+    case CmdToken::Number: return formatNumber(t.number);
+    case CmdToken::Point: return formatPoint(t.point);
+    case CmdToken::Entity: return "<objet>";
+    case CmdToken::Set: return "<jeu de sélection>";
+    case CmdToken::Pause: return "\\";
   }
   return "";
 }

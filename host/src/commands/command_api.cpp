@@ -38,9 +38,7 @@ bool toTokens(const resbuf* rb, std::vector<CmdToken>& out) {
   for (; rb; rb = rb->rbnext) {
     CmdToken t;
     switch (rb->restype) {
-      case RTSTR:
-        t = CmdToken::ofText(rb->resval.rstring ? rb->resval.rstring : "");
-        break;
+      case RTSTR: t = CmdToken::ofText(rb->resval.rstring ? rb->resval.rstring : ""); break;
       case RTREAL:
       case RTANG:
       case RTORINT:
@@ -56,9 +54,7 @@ bool toTokens(const resbuf* rb, std::vector<CmdToken>& out) {
         t.number = rb->resval.rlong;
         break;
       case RTPOINT:
-      case RT3DPOINT:
-        t = pointToken(rb);
-        break;
+      case RT3DPOINT: t = pointToken(rb); break;
       case RTENAME:
       case RTPICKS:
         t.kind = rb->restype == RTENAME ? CmdToken::Entity : CmdToken::Set;
@@ -67,8 +63,7 @@ bool toTokens(const resbuf* rb, std::vector<CmdToken>& out) {
         break;
       case RTNIL:
       case RTNONE:
-      case RTVOID:
-        continue;  // nil arguments are skipped
+      case RTVOID: continue;  // nil arguments are skipped
       case RTLB: {
         // (entity point): an object picked at a point, as entsel gives it.
         const resbuf* e = rb->rbnext;

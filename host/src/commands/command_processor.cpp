@@ -17,9 +17,7 @@ constexpr int kMaxClosingEnters = 16;
 // Turns the user's answer to a pause into the argument it stands for.
 bool answerToToken(const Answer& a, CmdToken& t) {
   switch (a.kind) {
-    case Answer::Enter:
-      t = CmdToken::enter();
-      return true;
+    case Answer::Enter: t = CmdToken::enter(); return true;
     case Answer::Point:
       t.kind = CmdToken::Point;
       for (int i = 0; i < 3; ++i) t.point[i] = a.point[i];
@@ -28,9 +26,7 @@ bool answerToToken(const Answer& a, CmdToken& t) {
       t.kind = CmdToken::Number;
       t.number = a.number;
       return true;
-    case Answer::Text:
-      t = CmdToken::ofText(a.text);
-      return t.kind != CmdToken::Pause;
+    case Answer::Text: t = CmdToken::ofText(a.text); return t.kind != CmdToken::Pause;
     case Answer::Entity:
       t.kind = CmdToken::Entity;
       t.name[0] = a.entity[0];
@@ -38,8 +34,7 @@ bool answerToToken(const Answer& a, CmdToken& t) {
       for (int i = 0; i < 3; ++i) t.point[i] = a.point[i];
       t.hasPoint = true;
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 

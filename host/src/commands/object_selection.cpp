@@ -52,8 +52,7 @@ bool ObjectSelection::take(const CmdToken& t, bool echo) {
         return false;
       break;
     }
-    default:
-      return false;
+    default: return false;
   }
   if (echo) session().print(std::to_string(selector_.count() - before) + " trouvé(s)\n");
   return true;

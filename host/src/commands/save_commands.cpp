@@ -37,16 +37,11 @@ class SaveCommand : public Command {
 
   const char* name() const override {
     switch (kind_) {
-      case SaveKind::SaveAs:
-        return "SAVEAS";
-      case SaveKind::Save:
-        return "SAVE";
-      case SaveKind::QSave:
-        return "QSAVE";
-      case SaveKind::Wblock:
-        return "WBLOCK";
-      case SaveKind::Export:
-        return "EXPORT";
+      case SaveKind::SaveAs: return "SAVEAS";
+      case SaveKind::Save: return "SAVE";
+      case SaveKind::QSave: return "QSAVE";
+      case SaveKind::Wblock: return "WBLOCK";
+      case SaveKind::Export: return "EXPORT";
     }
     return "SAVE";
   }
@@ -67,12 +62,9 @@ class SaveCommand : public Command {
       case State::Block:
         return "Entrez le nom d'un bloc existant ou\n"
                "[= (bloc=fichier de sortie)/* (dessin entier)] <définir un nouveau dessin>: ";
-      case State::BasePoint:
-        return "Spécifiez le point de base d'insertion: ";
-      case State::ExportWhat:
-        return "Choix des objets ou <dessin entier>: ";
-      case State::Objects:
-        return "Choix des objets: ";
+      case State::BasePoint: return "Spécifiez le point de base d'insertion: ";
+      case State::ExportWhat: return "Choix des objets ou <dessin entier>: ";
+      case State::Objects: return "Choix des objets: ";
     }
     return "";
   }
@@ -88,15 +80,13 @@ class SaveCommand : public Command {
 
   Step input(const CmdToken& t) override {
     switch (state_) {
-      case State::Format:
-        return format(t);
+      case State::Format: return format(t);
       case State::Precision:
         if (t.kind == CmdToken::Enter || t.kind == CmdToken::Number) return next(State::Name);
         if (double v; t.kind == CmdToken::Text && parseNumberText(t.text, v))
           return next(State::Name);
         return fileName(t);
-      case State::Name:
-        return fileName(t);
+      case State::Name: return fileName(t);
       case State::Replace:
         if (isOption(t, {"O", "OUI", "Y", "YES"})) return afterName();
         if (t.kind == CmdToken::Enter || isOption(t, {"N", "NON", "NO"})) {
@@ -174,12 +164,9 @@ class SaveCommand : public Command {
 
   Step afterName() {
     switch (kind_) {
-      case SaveKind::Wblock:
-        return next(State::Block);
-      case SaveKind::Export:
-        return next(State::ExportWhat);
-      default:
-        return saveDocument();
+      case SaveKind::Wblock: return next(State::Block);
+      case SaveKind::Export: return next(State::ExportWhat);
+      default: return saveDocument();
     }
   }
 

@@ -25,16 +25,12 @@ class ZoomCommand : public Command {
   const char* name() const override { return "ZOOM"; }
   std::string prompt() const override {
     switch (state_) {
-      case State::Center:
-        return "Spécifiez le centre: ";
+      case State::Center: return "Spécifiez le centre: ";
       case State::Height:
         return "Entrez la valeur d'agrandissement ou la hauteur <" + formatHeight() + ">: ";
-      case State::Corner1:
-        return "Spécifiez le premier coin: ";
-      case State::Corner2:
-        return "Spécifiez le coin opposé: ";
-      case State::Main:
-        break;
+      case State::Corner1: return "Spécifiez le premier coin: ";
+      case State::Corner2: return "Spécifiez le coin opposé: ";
+      case State::Main: break;
     }
     return "Spécifiez le coin de la fenêtre, entrez un facteur d'échelle (nX ou nXP), ou\n"
            "[Tout/Centre/Dynamique/Etendu/Précédent/Echelle/Fenêtre/Objet] <temps réel>: ";

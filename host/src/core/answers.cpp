@@ -43,8 +43,10 @@ Answer parseTyped(const std::string& raw) {
       std::string item = trim(rest.substr(start, end - start));
       if (!item.empty()) {
         const size_t eq = item.find('=');
-        if (eq == std::string::npos) a.actions.push_back({item, std::nullopt});
-        else a.actions.push_back({trim(item.substr(0, eq)), trim(item.substr(eq + 1))});
+        if (eq == std::string::npos)
+          a.actions.push_back({item, std::nullopt});
+        else
+          a.actions.push_back({trim(item.substr(0, eq)), trim(item.substr(eq + 1))});
       }
       start = end + 1;
     }

@@ -11,14 +11,14 @@ namespace host {
 
 struct Answer {
   enum Kind {
-    Enter,     // the user presses Enter (RTNONE)
-    Cancel,    // the user presses Escape (RTCAN)
-    Break,     // the user's break key, seen by acedUsrBrk
-    Point,     // a picked point
-    Number,    // a typed number
-    Text,      // a typed text, keyword, file name or button label
-    Entity,    // a picked entity (with the pick point)
-    Dialog,    // a sequence of dialog actions
+    Enter,   // the user presses Enter (RTNONE)
+    Cancel,  // the user presses Escape (RTCAN)
+    Break,   // the user's break key, seen by acedUsrBrk
+    Point,   // a picked point
+    Number,  // a typed number
+    Text,    // a typed text, keyword, file name or button label
+    Entity,  // a picked entity (with the pick point)
+    Dialog,  // a sequence of dialog actions
   };
   // One step inside a dialog: set a tile/field ("key", "value"), or press a
   // button / pick a control ("key", nullopt).

@@ -14,7 +14,8 @@ int CommandStack::addCommand(const ACHAR* group, const ACHAR* globalName, const 
                              int flags, AcRxFunctionPtr function) {
   if (!group || !globalName || !*globalName || !function) return Acad::eInvalidInput;
   for (const auto& c : commands_)
-    if (strcasecmp(c.group.c_str(), group) == 0 && strcasecmp(c.globalName.c_str(), globalName) == 0)
+    if (strcasecmp(c.group.c_str(), group) == 0 &&
+        strcasecmp(c.globalName.c_str(), globalName) == 0)
       return Acad::eDuplicateKey;
   RegisteredCommand c;
   c.group = group;
@@ -30,7 +31,8 @@ int CommandStack::addCommand(const ACHAR* group, const ACHAR* globalName, const 
 int CommandStack::removeCmd(const ACHAR* group, const ACHAR* globalName) {
   if (!group || !globalName) return Acad::eInvalidInput;
   auto it = std::find_if(commands_.begin(), commands_.end(), [&](const RegisteredCommand& c) {
-    return strcasecmp(c.group.c_str(), group) == 0 && strcasecmp(c.globalName.c_str(), globalName) == 0;
+    return strcasecmp(c.group.c_str(), group) == 0 &&
+           strcasecmp(c.globalName.c_str(), globalName) == 0;
   });
   if (it == commands_.end()) return Acad::eKeyNotFound;
   commands_.erase(it);

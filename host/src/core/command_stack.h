@@ -17,8 +17,8 @@ struct RegisteredCommand {
 
 class CommandStack : public AcEdCommandStack {
  public:
-  int addCommand(const ACHAR* group, const ACHAR* globalName, const ACHAR* localName,
-                 int flags, AcRxFunctionPtr function) override;
+  int addCommand(const ACHAR* group, const ACHAR* globalName, const ACHAR* localName, int flags,
+                 AcRxFunctionPtr function) override;
   int removeCmd(const ACHAR* group, const ACHAR* globalName) override;
   int removeGroup(const ACHAR* group) override;
 

@@ -20,11 +20,11 @@ struct Setting {
 };
 
 constexpr Setting kSettings[] = {
-    {"$LUPREC", "LUPREC", Kind::Int},       {"$LUNITS", "LUNITS", Kind::Int},
-    {"$AUNITS", "AUNITS", Kind::Int},       {"$AUPREC", "AUPREC", Kind::Int},
-    {"$PLINEGEN", "PLINEGEN", Kind::Int},   {"$PDMODE", "PDMODE", Kind::Int},
-    {"$OSMODE", "OSMODE", Kind::Int},       {"$PDSIZE", "PDSIZE", Kind::Real},
-    {"$TEXTSIZE", "TEXTSIZE", Kind::Real},  {"$ELEVATION", "ELEVATION", Kind::Real},
+    {"$LUPREC", "LUPREC", Kind::Int},        {"$LUNITS", "LUNITS", Kind::Int},
+    {"$AUNITS", "AUNITS", Kind::Int},        {"$AUPREC", "AUPREC", Kind::Int},
+    {"$PLINEGEN", "PLINEGEN", Kind::Int},    {"$PDMODE", "PDMODE", Kind::Int},
+    {"$OSMODE", "OSMODE", Kind::Int},        {"$PDSIZE", "PDSIZE", Kind::Real},
+    {"$TEXTSIZE", "TEXTSIZE", Kind::Real},   {"$ELEVATION", "ELEVATION", Kind::Real},
     {"$THICKNESS", "THICKNESS", Kind::Real},
 };
 
@@ -49,8 +49,10 @@ void headerToSysVars(const db::Database& db, SysVars& vars) {
     if (!h || h->groups.empty()) continue;
     double v = 0;
     if (!toNumber(h->groups.front().second, v)) continue;
-    if (s.kind == Kind::Int) vars.setInt(s.var, static_cast<int>(v));
-    else vars.setReal(s.var, v);
+    if (s.kind == Kind::Int)
+      vars.setInt(s.var, static_cast<int>(v));
+    else
+      vars.setReal(s.var, v);
   }
 }
 
@@ -58,8 +60,10 @@ void sysVarsToHeader(const SysVars& vars, db::Database& db) {
   for (const Setting& s : kSettings) {
     const SysVar* v = vars.find(s.var);
     if (!v) continue;
-    if (s.kind == Kind::Int) db.setHeaderVar(s.header, {{70, std::to_string(v->i)}});
-    else db.setHeaderVar(s.header, {{40, fromNumber(v->r)}});
+    if (s.kind == Kind::Int)
+      db.setHeaderVar(s.header, {{70, std::to_string(v->i)}});
+    else
+      db.setHeaderVar(s.header, {{40, fromNumber(v->r)}});
   }
 }
 

@@ -2,7 +2,9 @@
 // variables: copied in when a drawing is read, back out before it is written.
 #pragma once
 
-namespace db { class Database; }
+namespace db {
+class Database;
+}
 
 namespace host {
 

@@ -74,8 +74,8 @@ bool ModuleLoader::load(const std::string& requested, std::string& error) {
   }
   std::error_code ec;
   // dlopen searches the library path for a bare name: give it the file itself.
-  const std::string file = std::filesystem::exists(path, ec)
-                               ? std::filesystem::absolute(path, ec).string() : path;
+  const std::string file =
+      std::filesystem::exists(path, ec) ? std::filesystem::absolute(path, ec).string() : path;
   void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
     const char* why = dlerror();
@@ -132,8 +132,8 @@ bool ModuleLoader::unload(std::string_view nameOrPath, std::string& error) {
   session().forEachDocument([&] { send(*m, AcRx::kUnloadDwgMsg); });
   send(*m, AcRx::kUnloadAppMsg);
   void* handle = m->handle;
-  modules_.erase(std::find_if(modules_.begin(), modules_.end(),
-                              [m](const auto& p) { return p.get() == m; }));
+  modules_.erase(
+      std::find_if(modules_.begin(), modules_.end(), [m](const auto& p) { return p.get() == m; }));
   dlclose(handle);
   return true;
 }

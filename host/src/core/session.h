@@ -10,10 +10,12 @@
 #include "acdocman.h"
 #include "aced.h"
 #include "answers.h"
-#include "sysvars.h"
 #include "db/database.h"
+#include "sysvars.h"
 
-namespace lisp { class Interpreter; }
+namespace lisp {
+class Interpreter;
+}
 
 namespace host {
 
@@ -65,9 +67,9 @@ class Session {
   Document* currentPtr() { return documents_.empty() ? nullptr : documents_[current_].get(); }
   size_t documentCount() const { return documents_.size(); }
   Document& document(size_t i) { return *documents_[i]; }
-  Document& newDocument(std::string path);     // made current; reactors told
-  void activate(size_t index);                 // reactors told
-  void closeDocument(size_t index);            // reactors told, modules unload it
+  Document& newDocument(std::string path);  // made current; reactors told
+  void activate(size_t index);              // reactors told
+  void closeDocument(size_t index);         // reactors told, modules unload it
   // Runs fn with each open drawing current in turn (no reactor is told), as the
   // host does when it sends a module the messages of every drawing.
   void forEachDocument(const std::function<void()>& fn);

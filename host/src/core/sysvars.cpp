@@ -168,8 +168,10 @@ int SysVars::set(std::string_view name, const resbuf* value) {
   const short t = value->restype;
   if (isInteger(v->type)) {
     long n;
-    if (t == RTSHORT) n = value->resval.rint;
-    else if (t == RTLONG) n = value->resval.rlong;
+    if (t == RTSHORT)
+      n = value->resval.rint;
+    else if (t == RTLONG)
+      n = value->resval.rlong;
     else {
       session().setErrno(kErrInvalidSymbolValue);
       return RTERROR;
@@ -180,9 +182,12 @@ int SysVars::set(std::string_view name, const resbuf* value) {
     }
     v->i = static_cast<int>(n);
   } else if (v->type == RTREAL) {
-    if (t == RTREAL) v->r = value->resval.rreal;
-    else if (t == RTSHORT) v->r = value->resval.rint;
-    else if (t == RTLONG) v->r = value->resval.rlong;
+    if (t == RTREAL)
+      v->r = value->resval.rreal;
+    else if (t == RTSHORT)
+      v->r = value->resval.rint;
+    else if (t == RTLONG)
+      v->r = value->resval.rlong;
     else {
       session().setErrno(kErrInvalidSymbolValue);
       return RTERROR;

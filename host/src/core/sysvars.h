@@ -9,7 +9,7 @@ struct resbuf;
 namespace host {
 
 struct SysVar {
-  short type = 0;   // RTSHORT, RTLONG, RTREAL, RTSTR, RTPOINT, RT3DPOINT
+  short type = 0;  // RTSHORT, RTLONG, RTREAL, RTSTR, RTPOINT, RT3DPOINT
   double r = 0;
   int i = 0;
   double p[3] = {0, 0, 0};

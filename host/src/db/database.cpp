@@ -1,7 +1,7 @@
 #include "db/database.h"
 
-#include <atomic>
 #include <strings.h>
+#include <atomic>
 
 #include "db/layer_objects.h"
 
@@ -72,8 +72,7 @@ void Database::setHeaderVar(std::string_view name,
 Acad::ErrorStatus Database::getLayerTable(AcDbLayerTable*& table, AcDb::OpenMode mode) {
   table = nullptr;
   if (!layerTableObject_) layerTableObject_ = std::make_unique<LayerTableObject>(*this);
-  if (const auto status = layerTableObject_->state().open(mode); status != Acad::eOk)
-    return status;
+  if (const auto status = layerTableObject_->state().open(mode); status != Acad::eOk) return status;
   table = layerTableObject_.get();
   return Acad::eOk;
 }

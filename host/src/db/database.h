@@ -20,8 +20,21 @@ struct Point3 {
 };
 
 enum class EntityType : uint8_t {
-  Point, Line, Face3d, Solid, Polyline, Vertex, Seqend, LwPolyline, Arc, Circle,
-  Text, Insert, Attrib, Attdef, Other
+  Point,
+  Line,
+  Face3d,
+  Solid,
+  Polyline,
+  Vertex,
+  Seqend,
+  LwPolyline,
+  Arc,
+  Circle,
+  Text,
+  Insert,
+  Attrib,
+  Attdef,
+  Other
 };
 // DXF type name ("POINT", "3DFACE", ...) and back; Other for an unknown name.
 const char* typeName(EntityType t);
@@ -37,7 +50,7 @@ struct Group {
   enum Kind : uint8_t { Real, Int, Text, Point };
   int16_t code = 0;
   Kind kind = Int;
-  uint32_t text = 0;  // string pool index, for Text
+  uint32_t text = 0;        // string pool index, for Text
   double v[3] = {0, 0, 0};  // v[0] for Real, (int64) v[0] for Int, all three for Point
   int64_t asInt() const { return static_cast<int64_t>(v[0]); }
 };
@@ -48,17 +61,17 @@ Group::Kind kindOfCode(int code);  // Text for undefined codes
 
 struct Entity {
   uint64_t handle = 0;
-  uint32_t layer = 0;        // index into the layer table
+  uint32_t layer = 0;  // index into the layer table
   EntityType type = EntityType::Other;
   bool erased = false;
-  uint32_t typeText = 0;     // string pool index of the type name, for Other
+  uint32_t typeText = 0;      // string pool index of the type name, for Other
   std::vector<Group> groups;  // every group but -1, 0, 5, 8, in DXF subclass order
 };
 
 struct Layer {
   std::string name;
-  int color = 7;             // negative when the layer is off
-  int flags = 0;             // bit 1: frozen, bit 4: locked
+  int color = 7;  // negative when the layer is off
+  int flags = 0;  // bit 1: frozen, bit 4: locked
   std::string linetype = "CONTINUOUS";
   bool frozen() const { return (flags & 1) != 0; }
 };
@@ -68,8 +81,9 @@ class StringPool {
   uint32_t intern(std::string_view s);
   const std::string& at(uint32_t i) const { return strings_[i]; }
   size_t size() const { return strings_.size(); }
+
  private:
-  std::deque<std::string> strings_{std::string()};  // a deque keeps its elements in place
+  std::deque<std::string> strings_{std::string()};        // a deque keeps its elements in place
   std::unordered_map<std::string_view, uint32_t> index_;  // views into strings_
 };
 
@@ -85,6 +99,7 @@ class LayerTable {
   uint32_t findOrAdd(std::string_view name);
   // Whether a name can name a layer: not empty, none of <>/\":;?*|=` and no control character.
   static bool validName(std::string_view name);
+
  private:
   std::vector<Layer> layers_;
   std::unordered_map<std::string, uint32_t> byUpperName_;
@@ -108,7 +123,7 @@ struct RecordTable {
 
 // Header variables read from and written to DXF ($EXTMIN, $CLAYER ...), as text groups.
 struct HeaderVar {
-  std::string name;                          // with its "$"
+  std::string name;  // with its "$"
   std::vector<std::pair<int, std::string>> groups;
 };
 

@@ -25,7 +25,8 @@ bool finite(const InGroup& g, Group::Kind kind) {
 }
 
 bool has(const std::vector<Group>& groups, int code) {
-  return std::any_of(groups.begin(), groups.end(), [code](const Group& g) { return g.code == code; });
+  return std::any_of(groups.begin(), groups.end(),
+                     [code](const Group& g) { return g.code == code; });
 }
 
 const Group* first(const std::vector<Group>& groups, int code) {
@@ -37,7 +38,8 @@ const Group* first(const std::vector<Group>& groups, int code) {
 std::span<const int> mandatoryCodes(EntityType t) {
   static constexpr int kPoint[] = {10}, kLine[] = {10, 11}, kFace[] = {10, 11, 12},
                        kArc[] = {10, 40, 50, 51}, kCircle[] = {10, 40}, kText[] = {10, 40, 1},
-                       kInsert[] = {10, 2}, kAttrib[] = {10, 40, 1, 2}, kAttdef[] = {10, 40, 1, 2, 3};
+                       kInsert[] = {10, 2}, kAttrib[] = {10, 40, 1, 2},
+                       kAttdef[] = {10, 40, 1, 2, 3};
   switch (t) {
     case EntityType::Point:
     case EntityType::Vertex:
@@ -104,13 +106,15 @@ void addDefaults(EntityType type, std::vector<Group>& groups) {
 // LWPOLYLINE writes its vertex count (group 90) in front of its own part.
 void arrange(EntityType type, std::vector<Group>& groups) {
   // "Entities follow" (66) opens the POLYLINE and INSERT parts, as files have it.
-  const auto key = [type](const Group& g) { return subclassRank(type, g.code) * 2 + (g.code != 66); };
+  const auto key = [type](const Group& g) {
+    return subclassRank(type, g.code) * 2 + (g.code != 66);
+  };
   std::stable_sort(groups.begin(), groups.end(),
                    [&key](const Group& a, const Group& b) { return key(a) < key(b); });
   if (type != EntityType::LwPolyline) return;
   std::erase_if(groups, [](const Group& g) { return g.code == 90; });
-  const auto count = std::count_if(groups.begin(), groups.end(),
-                                   [](const Group& g) { return g.code == 10; });
+  const auto count =
+      std::count_if(groups.begin(), groups.end(), [](const Group& g) { return g.code == 10; });
   auto at = std::find_if(groups.begin(), groups.end(),
                          [type](const Group& g) { return subclassRank(type, g.code) >= 1; });
   groups.insert(at, intGroup(90, count));

@@ -24,8 +24,8 @@ void replaceCode(std::vector<InGroup>& merged, int code, const std::vector<InGro
   }
   const size_t place = at.empty() ? merged.size() : at.front();
   std::erase_if(merged, [code](const InGroup& g) { return g.code == code; });
-  merged.insert(merged.begin() + static_cast<long>(std::min(place, merged.size())),
-                values.begin(), values.end());
+  merged.insert(merged.begin() + static_cast<long>(std::min(place, merged.size())), values.begin(),
+                values.end());
 }
 
 bool parseHandle(std::string_view text, uint64_t& handle) {
@@ -57,7 +57,8 @@ int modifyEntity(Database& db, size_t index, std::span<const InGroup> groups) {
 
   std::vector<InGroup> merged;
   entityGroups(db, e, merged);
-  const bool newVertices = e.type == EntityType::LwPolyline &&
+  const bool newVertices =
+      e.type == EntityType::LwPolyline &&
       std::any_of(changes.begin(), changes.end(), [](const InGroup& g) { return g.code == 10; });
   if (newVertices) {
     // A new vertex list replaces the old one as a whole, widths and bulges included.

@@ -54,7 +54,8 @@ void appendGroup(RbListBuilder& list, const Database& db, const Group& g) {
       if (kind == RbKind::Real) list.append(g.code)->resval.rreal = g.v[0];
       break;
     case Group::Int:
-      if (kind == RbKind::Short) list.appendInt(g.code, static_cast<int>(g.asInt()));
+      if (kind == RbKind::Short)
+        list.appendInt(g.code, static_cast<int>(g.asInt()));
       else if (kind == RbKind::Long)
         list.append(g.code)->resval.rlong = static_cast<int32_t>(g.asInt());
       else if (kind == RbKind::Int64)

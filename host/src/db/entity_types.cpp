@@ -1,6 +1,6 @@
 // Entity type names and the value kind of each DXF group code.
-#include <cstring>
 #include <strings.h>
+#include <cstring>
 
 #include "db/database.h"
 
@@ -14,13 +14,13 @@ struct TypeEntry {
 };
 
 constexpr TypeEntry kTypes[] = {
-    {EntityType::Point, "POINT"},         {EntityType::Line, "LINE"},
-    {EntityType::Face3d, "3DFACE"},       {EntityType::Solid, "SOLID"},
-    {EntityType::Polyline, "POLYLINE"},   {EntityType::Vertex, "VERTEX"},
-    {EntityType::Seqend, "SEQEND"},       {EntityType::LwPolyline, "LWPOLYLINE"},
-    {EntityType::Arc, "ARC"},             {EntityType::Circle, "CIRCLE"},
-    {EntityType::Text, "TEXT"},           {EntityType::Insert, "INSERT"},
-    {EntityType::Attrib, "ATTRIB"},       {EntityType::Attdef, "ATTDEF"},
+    {EntityType::Point, "POINT"},       {EntityType::Line, "LINE"},
+    {EntityType::Face3d, "3DFACE"},     {EntityType::Solid, "SOLID"},
+    {EntityType::Polyline, "POLYLINE"}, {EntityType::Vertex, "VERTEX"},
+    {EntityType::Seqend, "SEQEND"},     {EntityType::LwPolyline, "LWPOLYLINE"},
+    {EntityType::Arc, "ARC"},           {EntityType::Circle, "CIRCLE"},
+    {EntityType::Text, "TEXT"},         {EntityType::Insert, "INSERT"},
+    {EntityType::Attrib, "ATTRIB"},     {EntityType::Attdef, "ATTDEF"},
 };
 
 }  // namespace
@@ -41,8 +41,8 @@ EntityType typeFromName(std::string_view name) {
 bool kindOfCode(int c, Group::Kind& k) {
   using K = Group::Kind;
   auto in = [c](int lo, int hi) { return c >= lo && c <= hi; };
-  if (in(0, 9) || in(100, 109) || in(300, 369) || in(390, 399) || in(410, 419) ||
-      in(430, 439) || in(470, 481) || c == 999 || in(1000, 1009)) {
+  if (in(0, 9) || in(100, 109) || in(300, 369) || in(390, 399) || in(410, 419) || in(430, 439) ||
+      in(470, 481) || c == 999 || in(1000, 1009)) {
     k = K::Text;  // handles and binary chunks travel as hexadecimal text
   } else if (in(10, 18) || in(110, 112) || c == 210 || in(1010, 1013)) {
     k = K::Point;

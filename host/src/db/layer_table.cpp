@@ -36,9 +36,18 @@ bool LayerTable::validName(std::string_view name) {
   for (unsigned char c : name) {
     if (c < 0x20) return false;
     switch (c) {
-      case '<': case '>': case '/': case '\\': case '"': case ':': case ';':
-      case '?': case '*': case '|': case '=': case '`':
-        return false;
+      case '<':
+      case '>':
+      case '/':
+      case '\\':
+      case '"':
+      case ':':
+      case ';':
+      case '?':
+      case '*':
+      case '|':
+      case '=':
+      case '`': return false;
       default: break;
     }
   }

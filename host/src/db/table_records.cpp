@@ -116,11 +116,11 @@ int makeLinetype(Database& db, std::string_view name, std::span<const InGroup> g
 int makeTextStyle(Database& db, std::string_view name, std::span<const InGroup> groups) {
   if (is(name, "STANDARD") || db.textStyles.find(name)) return host::kErrBadField;
   RecordGroups out(db, groups);
-  out.real(40, 0.0);  // fixed height, 0 when texts choose theirs
-  out.real(41, 1.0);  // width factor
-  out.real(50, 0.0);  // oblique angle
+  out.real(40, 0.0);   // fixed height, 0 when texts choose theirs
+  out.real(41, 1.0);   // width factor
+  out.real(50, 0.0);   // oblique angle
   out.integer(71, 0);  // backwards, upside down
-  out.real(42, 2.5);  // last height used
+  out.real(42, 2.5);   // last height used
   out.text(3, "txt");
   out.text(4, "");
   db.textStyles.records.push_back(
@@ -139,8 +139,8 @@ int makeTableRecord(Database& db, std::span<const InGroup> groups) {
   const std::string_view type = typeOf(groups);
   const InGroup* name = find(groups, 2);
   if (!name || name->text.empty()) return host::kErrMandatoryFieldMissing;
-  if (!LayerTable::validName(name->text)) return is(type, "LAYER") ? host::kErrBadLayerName
-                                                                    : host::kErrBadField;
+  if (!LayerTable::validName(name->text))
+    return is(type, "LAYER") ? host::kErrBadLayerName : host::kErrBadField;
   if (!finiteValues(groups)) return host::kErrBadField;
   if (is(type, "LAYER")) return makeLayer(db, name->text, groups);
   if (is(type, "LTYPE")) return makeLinetype(db, name->text, groups);

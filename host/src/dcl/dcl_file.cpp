@@ -59,8 +59,10 @@ class Loader {
     for (const ParsedFile& f : files_) {
       for (const Definition& d : f.definitions) {
         Tile t = resolver.resolve(d);  // every definition, so every fault is found now
-        if (t.type == "dialog") out.dialogs[d.name] = std::move(t);
-        else out.dialogs.erase(d.name);  // a later prototype hides an earlier dialog
+        if (t.type == "dialog")
+          out.dialogs[d.name] = std::move(t);
+        else
+          out.dialogs.erase(d.name);  // a later prototype hides an earlier dialog
       }
     }
     return out;
@@ -72,16 +74,20 @@ class Loader {
     std::string found;
     std::error_code ec;
     const fs::path beside = fs::path(dir) / wanted;
-    if (!dir.empty() && fs::is_regular_file(beside, ec)) found = beside.string();
-    else if (auto p = host::findSupportFile(inc.file)) found = *p;
-    if (found.empty()) throw DclError(from, inc.line, "fichier inclus introuvable \"" + inc.file + "\"");
+    if (!dir.empty() && fs::is_regular_file(beside, ec))
+      found = beside.string();
+    else if (auto p = host::findSupportFile(inc.file))
+      found = *p;
+    if (found.empty())
+      throw DclError(from, inc.line, "fichier inclus introuvable \"" + inc.file + "\"");
     const std::string key = canonical(found);
     if (std::find(stack_.begin(), stack_.end(), key) != stack_.end())
       throw DclError(from, inc.line, "inclusion circulaire de \"" + inc.file + "\"");
     if (stack_.size() >= kMaxIncludeDepth)
       throw DclError(from, inc.line, "inclusions imbriquées trop profondément");
     std::string text;
-    if (!readFile(found, text)) throw DclError(from, inc.line, "lecture impossible de \"" + found + "\"");
+    if (!readFile(found, text))
+      throw DclError(from, inc.line, "lecture impossible de \"" + found + "\"");
     loadText(text, found, fs::path(found).parent_path().string());
   }
 

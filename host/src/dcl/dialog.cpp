@@ -1,9 +1,9 @@
 #include "dcl/dialog.h"
 
+#include <strings.h>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <strings.h>
 
 namespace dcl {
 
@@ -109,17 +109,22 @@ void Dialog::setValue(TileState& tile, const std::string& value) {
   }
   TileState* cluster = tile.parent && isRadioCluster(tile.parent->type) ? tile.parent : nullptr;
   if (tile.type == "radio_button" && cluster) {
-    if (value == "1") selectRadio(*cluster, tile.key);
-    else if (cluster->value == tile.key) selectRadio(*cluster, "");
-    else tile.value = value;
+    if (value == "1")
+      selectRadio(*cluster, tile.key);
+    else if (cluster->value == tile.key)
+      selectRadio(*cluster, "");
+    else
+      tile.value = value;
     return;
   }
   tile.value = value;
 }
 
 void Dialog::end(int status) {
-  if (state_ == State::Created) endRequested_ = true;
-  else state_ = State::Ended;
+  if (state_ == State::Created)
+    endRequested_ = true;
+  else
+    state_ = State::Ended;
   status_ = status;
 }
 
@@ -138,9 +143,7 @@ void tileDimensions(const TileState& tile, short& cx, short& cy) {
   const double ratio = number("aspect_ratio");
   if (ratio > 0 && w > 0 && h <= 0) h = w * ratio;
   if (ratio > 0 && h > 0 && w <= 0) w = h / ratio;
-  auto clamp = [](double v) {
-    return static_cast<short>(std::clamp(std::lround(v), 0L, 32767L));
-  };
+  auto clamp = [](double v) { return static_cast<short>(std::clamp(std::lround(v), 0L, 32767L)); };
   cx = clamp(w);
   cy = clamp(h);
 }

@@ -55,7 +55,8 @@ std::optional<std::string> listValue(const TileState& list, const std::string& g
   const bool several = list.type == "list_box" && list.flag("multiple_select");
   if (indexes && (parts.size() == 1 || several)) {
     std::string out;
-    for (const std::string& p : parts) out += (out.empty() ? "" : " ") + std::to_string(*parseInt(p));
+    for (const std::string& p : parts)
+      out += (out.empty() ? "" : " ") + std::to_string(*parseInt(p));
     return out;
   }
   for (size_t i = 0; i < list.items.size(); ++i)
@@ -85,12 +86,8 @@ class Run {
       case host::Answer::Enter:
         if (TileState* b = d_.defaultButton()) apply(b->key, std::nullopt);
         break;
-      case host::Answer::Text:
-        apply(a.text, std::nullopt);
-        break;
-      case host::Answer::Cancel:
-        d_.end(DLGCANCEL);
-        break;
+      case host::Answer::Text: apply(a.text, std::nullopt); break;
+      case host::Answer::Cancel: d_.end(DLGCANCEL); break;
       default:
         log::unexpectedAnswer(title_);
         d_.end(DLGCANCEL);
@@ -108,16 +105,22 @@ class Run {
     TileState* t = d_.find(key);
     if (!t) return log::skipped(title_, key, "n'existe pas");
     if (!t->usable()) return log::skipped(title_, key, "est désactivé");
-    if (value) set(*t, *value);
-    else press(*t);
+    if (value)
+      set(*t, *value);
+    else
+      press(*t);
   }
 
   void press(TileState& t) {
     if (t.isButton()) {
-      if (t.action) fire(t);
-      else if (t.key == "accept" || t.flag("is_default")) d_.end(DLGOK);
-      else if (t.key == "cancel" || t.flag("is_cancel")) d_.end(DLGCANCEL);
-      else fire(t);
+      if (t.action)
+        fire(t);
+      else if (t.key == "accept" || t.flag("is_default"))
+        d_.end(DLGOK);
+      else if (t.key == "cancel" || t.flag("is_cancel"))
+        d_.end(DLGCANCEL);
+      else
+        fire(t);
     } else if (t.type == "toggle") {
       d_.setValue(t, t.value == "1" ? "0" : "1");
       fire(t);
@@ -135,7 +138,8 @@ class Run {
   void set(TileState& t, const std::string& value) {
     if (t.type == "edit_box") {
       size_t limit = kDefaultEditLimit;
-      if (auto n = parseInt(t.attribute("edit_limit")); n && *n > 0) limit = static_cast<size_t>(*n);
+      if (auto n = parseInt(t.attribute("edit_limit")); n && *n > 0)
+        limit = static_cast<size_t>(*n);
       d_.setValue(t, cutText(value, limit));
       fire(t);
     } else if (isListType(t.type)) {

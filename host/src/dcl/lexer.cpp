@@ -29,9 +29,12 @@ const char* describe(Token::Kind kind) {
   return "?";
 }
 
-Lexer::Lexer(std::string_view text, std::string fileName) : text_(text), file_(std::move(fileName)) {}
+Lexer::Lexer(std::string_view text, std::string fileName)
+    : text_(text), file_(std::move(fileName)) {}
 
-void Lexer::fail(int line, const std::string& message) const { throw DclError(file_, line, message); }
+void Lexer::fail(int line, const std::string& message) const {
+  throw DclError(file_, line, message);
+}
 
 void Lexer::skipBlanksAndComments() {
   while (pos_ < text_.size()) {
@@ -130,7 +133,8 @@ Token Lexer::next() {
   if (c == '@') {
     size_t p = pos_ + 1;
     while (p < text_.size() && isNameChar(text_[p])) ++p;
-    if (text_.substr(pos_ + 1, p - pos_ - 1) != "include") fail(line_, "directive inconnue après '@'");
+    if (text_.substr(pos_ + 1, p - pos_ - 1) != "include")
+      fail(line_, "directive inconnue après '@'");
     pos_ = p;
     return Token{Token::Include, "@include", line_};
   }

@@ -32,8 +32,10 @@ void redraw() {
     line = progressLine(snap.title, text, snap.progress.front().second);
   }
   if (line == s.drawn) return;
-  if (line.empty()) eraseProgressLine();
-  else drawProgressLine(line);
+  if (line.empty())
+    eraseProgressLine();
+  else
+    drawProgressLine(line);
   s.drawn = line;
 }
 

@@ -13,8 +13,8 @@ struct ModelessSnapshot {
   std::vector<std::pair<std::string, int>> progress;       // progress bars: name, 0..255
   std::vector<std::pair<std::string, std::string>> texts;  // labels and edit fields: name, text
 
-  int progressOf(std::string_view name) const;           // -1 when there is no such bar
-  std::string textOf(std::string_view name) const;       // "" when there is no such text
+  int progressOf(std::string_view name) const;      // -1 when there is no such bar
+  std::string textOf(std::string_view name) const;  // "" when there is no such text
 };
 
 // A dialog that can be shown modeless.

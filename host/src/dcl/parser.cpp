@@ -21,8 +21,7 @@ class Parser {
     for (;;) {
       Token t = take();
       switch (t.kind) {
-        case Token::End:
-          return out;
+        case Token::End: return out;
         case Token::Semicolon:
           break;  // a stray ';' after a definition's '}' is common and harmless
         case Token::Include: {
@@ -30,11 +29,8 @@ class Parser {
           out.includes.push_back({f.text, t.line});
           break;
         }
-        case Token::Name:
-          out.definitions.push_back(parseDefinition(t));
-          break;
-        default:
-          fail(t.line, std::string("définition attendue, trouvé ") + quote(t));
+        case Token::Name: out.definitions.push_back(parseDefinition(t)); break;
+        default: fail(t.line, std::string("définition attendue, trouvé ") + quote(t));
       }
     }
   }
@@ -58,10 +54,8 @@ class Parser {
     for (;;) {
       Token t = take();
       switch (t.kind) {
-        case Token::CloseBrace:
-          return;
-        case Token::Semicolon:
-          break;
+        case Token::CloseBrace: return;
+        case Token::Semicolon: break;
         case Token::Colon: {
           Token type = expect(Token::Name, "type d'élément attendu après ':'");
           expect(Token::OpenBrace, "'{' attendu après \": " + type.text + "\"");
@@ -87,8 +81,7 @@ class Parser {
           }
           break;
         }
-        case Token::End:
-          fail(node.line, "'}' manquante pour \"" + what + "\"");
+        case Token::End: fail(node.line, "'}' manquante pour \"" + what + "\"");
         default:
           fail(t.line, "attribut ou élément attendu dans \"" + what + "\", trouvé " + quote(t));
       }

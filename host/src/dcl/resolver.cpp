@@ -73,7 +73,8 @@ Tile Resolver::resolveNode(const TileNode& node, const std::string& file, size_t
   if (depth > kMaxDepth) throw DclError(file, node.line, "imbrication trop profonde");
   Tile t = resolveType(node.type, node.line, file, depth);
   for (const Attribute& a : node.attributes) t.attributes[a.name] = a.value;
-  for (const TileNode& child : node.children) t.children.push_back(resolveNode(child, file, depth + 1));
+  for (const TileNode& child : node.children)
+    t.children.push_back(resolveNode(child, file, depth + 1));
   return t;
 }
 

@@ -1,8 +1,8 @@
 #include "dcl/tile.h"
 
+#include <strings.h>
 #include <algorithm>
 #include <array>
-#include <strings.h>
 
 namespace dcl {
 
@@ -23,11 +23,10 @@ bool Tile::flag(std::string_view name) const {
 
 bool isBuiltinType(std::string_view type) {
   static constexpr std::array<std::string_view, 23> kTypes = {
-      "dialog",       "button",        "edit_box",           "list_box",
-      "popup_list",   "toggle",        "radio_button",       "text",
-      "image",        "image_button",  "slider",             "spacer",
-      "row",          "column",        "boxed_row",          "boxed_column",
-      "radio_row",    "radio_column",  "boxed_radio_row",    "boxed_radio_column",
+      "dialog",        "button",       "edit_box",     "list_box",        "popup_list",
+      "toggle",        "radio_button", "text",         "image",           "image_button",
+      "slider",        "spacer",       "row",          "column",          "boxed_row",
+      "boxed_column",  "radio_row",    "radio_column", "boxed_radio_row", "boxed_radio_column",
       "concatenation", "paragraph",    "text_part"};
   return std::find(kTypes.begin(), kTypes.end(), type) != kTypes.end();
 }

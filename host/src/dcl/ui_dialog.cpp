@@ -42,8 +42,10 @@ dcl::ModelessSnapshot AcUiDialog::Impl::snapshot() const {
   dcl::ModelessSnapshot s;
   s.title = title;
   for (const auto& c : controls) {
-    if (c->kind == UiControl::Progress) s.progress.emplace_back(c->name, c->progress);
-    else if (c->kind == UiControl::Label || c->kind == UiControl::Edit) s.texts.emplace_back(c->name, c->text);
+    if (c->kind == UiControl::Progress)
+      s.progress.emplace_back(c->name, c->progress);
+    else if (c->kind == UiControl::Label || c->kind == UiControl::Edit)
+      s.texts.emplace_back(c->name, c->text);
   }
   return s;
 }
@@ -109,7 +111,8 @@ bool AcUiDialog::addProgress(const char* name) {
 
 bool AcUiDialog::onChange(const char* name, Handler handler) {
   UiControl* c = impl_->find(name);
-  if (!c || (c->kind != UiControl::Edit && c->kind != UiControl::List && c->kind != UiControl::Check))
+  if (!c ||
+      (c->kind != UiControl::Edit && c->kind != UiControl::List && c->kind != UiControl::Check))
     return false;
   c->onChange = std::move(handler);
   return true;

@@ -1,6 +1,6 @@
 // AcUiDialog::doModal answered by the scripted user (see acuidialog.h).
-#include <charconv>
 #include <strings.h>
+#include <charconv>
 
 #include "core/session.h"
 #include "dcl/dialog_log.h"
@@ -43,17 +43,16 @@ void AcUiDialog::Impl::answer() {
     case host::Answer::Enter: {
       UiControl* def = nullptr;
       for (const auto& c : controls)
-        if (c->kind == UiControl::Button && c->role == AcUiDialog::ButtonRole::Default) def = c.get();
-      if (def) apply(def->name, std::nullopt);
-      else self->endDialog(IDOK);  // Enter without a default button still means OK
+        if (c->kind == UiControl::Button && c->role == AcUiDialog::ButtonRole::Default)
+          def = c.get();
+      if (def)
+        apply(def->name, std::nullopt);
+      else
+        self->endDialog(IDOK);  // Enter without a default button still means OK
       break;
     }
-    case host::Answer::Text:
-      apply(a.text, std::nullopt);
-      break;
-    case host::Answer::Cancel:
-      self->endDialog(IDCANCEL);
-      break;
+    case host::Answer::Text: apply(a.text, std::nullopt); break;
+    case host::Answer::Cancel: self->endDialog(IDCANCEL); break;
     default:
       dcl::log::unexpectedAnswer(title);
       self->endDialog(IDCANCEL);
@@ -69,15 +68,20 @@ void AcUiDialog::Impl::apply(const std::string& name, const std::optional<std::s
   UiControl* c = find(name.c_str());
   if (!c) return dcl::log::skipped(title, name, "n'existe pas");
   if (!c->enabled) return dcl::log::skipped(title, name, "est désactivé");
-  if (value) set(*c, *value);
-  else press(*c);
+  if (value)
+    set(*c, *value);
+  else
+    press(*c);
 }
 
 void AcUiDialog::Impl::press(UiControl& c) {
   if (c.kind == UiControl::Button) {
-    if (c.onPress) run(c.onPress, c.name);
-    else if (c.role == AcUiDialog::ButtonRole::Default) self->endDialog(IDOK);
-    else if (c.role == AcUiDialog::ButtonRole::Cancel) self->endDialog(IDCANCEL);
+    if (c.onPress)
+      run(c.onPress, c.name);
+    else if (c.role == AcUiDialog::ButtonRole::Default)
+      self->endDialog(IDOK);
+    else if (c.role == AcUiDialog::ButtonRole::Cancel)
+      self->endDialog(IDCANCEL);
   } else if (c.kind == UiControl::Check) {
     c.checked = !c.checked;
     run(c.onChange, c.name);
@@ -88,9 +92,7 @@ void AcUiDialog::Impl::press(UiControl& c) {
 
 void AcUiDialog::Impl::set(UiControl& c, const std::string& value) {
   switch (c.kind) {
-    case UiControl::Edit:
-      c.text = value;
-      break;
+    case UiControl::Edit: c.text = value; break;
     case UiControl::Check: {
       auto on = parseCheck(value);
       if (!on) return dcl::log::skipped(title, c.name, "attend 0 ou 1");
@@ -103,8 +105,7 @@ void AcUiDialog::Impl::set(UiControl& c, const std::string& value) {
       c.selection = *index;
       break;
     }
-    default:
-      return dcl::log::skipped(title, c.name, "ne prend pas de valeur");
+    default: return dcl::log::skipped(title, c.name, "ne prend pas de valeur");
   }
   run(c.onChange, c.name);
 }

@@ -43,8 +43,8 @@ bool GroupReader::fail(size_t line, std::string_view what) {
 bool GroupReader::lineFailed(size_t line) {
   if (lines_.readError()) return !fail(line, "erreur de lecture du fichier");
   if (lines_.lineTooLong())
-    return !fail(line, "ligne trop longue (plus de " + std::to_string(LineReader::kMaxLine >> 20) +
-                           " Mio)");
+    return !fail(
+        line, "ligne trop longue (plus de " + std::to_string(LineReader::kMaxLine >> 20) + " Mio)");
   return false;
 }
 
@@ -94,7 +94,8 @@ bool GroupReader::handle(const RawGroup& g, uint64_t& v) {
   const std::string_view t = trim(g.value);
   const auto r = std::from_chars(t.data(), t.data() + t.size(), v, 16);
   if (!t.empty() && r.ec == std::errc() && r.ptr == t.data() + t.size()) return true;
-  return failValue(g, "référence (handle) hexadécimale attendue (code " + std::to_string(g.code) + ")");
+  return failValue(
+      g, "référence (handle) hexadécimale attendue (code " + std::to_string(g.code) + ")");
 }
 
 }  // namespace dxf

@@ -1,10 +1,10 @@
 // The DXF reader: file structure, header, tables and the sections left out.
 #include "dxf/reader.h"
 
+#include <sys/stat.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 
 #include "dxf/drawing_names.h"
 #include "dxf/dxf.h"
@@ -17,15 +17,19 @@ namespace {
 bool is(std::string_view value, std::string_view word) { return trim(value) == word; }
 
 constexpr std::string_view kBinarySignature = "AutoCAD Binary DXF";
-constexpr const char* kBinaryMessage = "ligne 1: DXF binaire non pris en charge (DXF ASCII attendu)";
+constexpr const char* kBinaryMessage =
+    "ligne 1: DXF binaire non pris en charge (DXF ASCII attendu)";
 
 // Objects that only hold the file's own structure (dictionaries, layouts,
 // default styles): leaving them out loses nothing of the drawing.
 bool structuralObject(std::string_view type) {
-  static constexpr std::string_view kTypes[] = {
-      "DICTIONARY", "ACDBDICTIONARYWDFLT", "ACDBPLACEHOLDER", "LAYOUT", "PLOTSETTINGS",
-      "DICTIONARYVAR", "MLINESTYLE", "MLEADERSTYLE", "TABLESTYLE", "SCALE", "VISUALSTYLE",
-      "MATERIAL", "CELLSTYLEMAP", "SUN"};
+  static constexpr std::string_view kTypes[] = {"DICTIONARY",      "ACDBDICTIONARYWDFLT",
+                                                "ACDBPLACEHOLDER", "LAYOUT",
+                                                "PLOTSETTINGS",    "DICTIONARYVAR",
+                                                "MLINESTYLE",      "MLEADERSTYLE",
+                                                "TABLESTYLE",      "SCALE",
+                                                "VISUALSTYLE",     "MATERIAL",
+                                                "CELLSTYLEMAP",    "SUN"};
   return std::find(std::begin(kTypes), std::end(kTypes), type) != std::end(kTypes);
 }
 
@@ -92,11 +96,13 @@ std::unique_ptr<db::Database> Reader::run(std::string& error) {
       if (content) note("section BLOCKS ignorée (définitions de blocs)");
     } else if (section == "OBJECTS") {
       ok = skipSection(section, [&](std::string_view type) {
-        if (!structuralObject(type)) note("objets " + std::string(type) + " ignorés (section OBJECTS)");
+        if (!structuralObject(type))
+          note("objets " + std::string(type) + " ignorés (section OBJECTS)");
       });
     } else {
       ok = skipSection(section, [](std::string_view) {});
-      if (section != "CLASSES" && section != "THUMBNAILIMAGE") note("section " + section + " ignorée");
+      if (section != "CLASSES" && section != "THUMBNAILIMAGE")
+        note("section " + section + " ignorée");
     }
     if (!ok) break;
   }
@@ -172,7 +178,8 @@ bool Reader::tables() {
 
 bool Reader::table() {
   RawGroup g;
-  if (!in_.next(g)) return in_.error().empty() ? in_.fail(in_.nextLine(), "nom de table attendu (code 2)") : false;
+  if (!in_.next(g))
+    return in_.error().empty() ? in_.fail(in_.nextLine(), "nom de table attendu (code 2)") : false;
   if (g.code != 2) return in_.fail(g.line, "nom de table attendu (code 2)");
   const std::string name = upperCase(trim(g.value));
   otherEntries_.try_emplace(name);
@@ -201,9 +208,15 @@ bool Reader::tableEntry(const std::string& table, std::string_view type) {
     switch (g.code) {
       case 2: decode(g.value, name); break;
       case 6: decode(g.value, linetype); break;
-      case 62: if (!in_.integer(g, color)) return false; break;
-      case 70: if (!in_.integer(g, flags)) return false; break;
-      case 73: if (!in_.integer(g, elements)) return false; break;
+      case 62:
+        if (!in_.integer(g, color)) return false;
+        break;
+      case 70:
+        if (!in_.integer(g, flags)) return false;
+        break;
+      case 73:
+        if (!in_.integer(g, elements)) return false;
+        break;
       default: break;
     }
   }
@@ -250,7 +263,8 @@ void Reader::finish() {
     } else if (table == "VPORT") {
       kept.add("*ACTIVE");
     }
-    const bool lost = (table == "LTYPE" && linetypePattern_) ||
+    const bool lost =
+        (table == "LTYPE" && linetypePattern_) ||
         std::any_of(names.begin(), names.end(), [&](const std::string& n) { return !kept.has(n); });
     if (lost) note("table " + table + " ignorée");
   }

@@ -96,16 +96,10 @@ bool Reader::readGroups(bool keep) {
       case 5:
         if (!in_.handle(g, handle_)) return false;
         continue;
-      case 8:
-        layer_ = layerIndex(g.value);
-        continue;
-      case 100:
-        continue;
-      case 102:
-        inBraces = trim(g.value).starts_with("{");
-        continue;
-      default:
-        break;
+      case 8: layer_ = layerIndex(g.value); continue;
+      case 100: continue;
+      case 102: inBraces = trim(g.value).starts_with("{"); continue;
+      default: break;
     }
     if (g.code >= 330 && g.code <= 369) continue;  // owners and dictionaries: not kept
     db::InGroup group;

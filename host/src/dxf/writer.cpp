@@ -1,10 +1,10 @@
 // The DXF writer: an R2000 file with the tables, blocks and objects that
 // readers expect around the drawing's layers and entities.
+#include <strings.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <strings.h>
 
 #include "db/entity_classes.h"
 #include "dxf/drawing_names.h"
@@ -101,7 +101,8 @@ void Writer::plan() {
   blockNames = merged(blockNames, insertedBlocks);
 
   addTable("VPORT", "AcDbViewportTableRecord", {"*Active"});
-  addTable("LTYPE", "AcDbLinetypeTableRecord", merged({"ByBlock", "ByLayer", "Continuous"}, linetypes));
+  addTable("LTYPE", "AcDbLinetypeTableRecord",
+           merged({"ByBlock", "ByLayer", "Continuous"}, linetypes));
   addTable("LAYER", "AcDbLayerTableRecord", layers);
   addTable("STYLE", "AcDbTextStyleTableRecord", merged({"Standard"}, styles));
   addTable("VIEW", "AcDbViewTableRecord", {});

@@ -100,14 +100,14 @@ Value sType(Args& a) {
 }
 
 const Subr kSubrs[] = {
-    {"=", sEqual, nullptr, 1, -1},      {"/=", sNotEqual, nullptr, 1, -1},
-    {"<", sLess, nullptr, 1, -1},       {">", sGreater, nullptr, 1, -1},
-    {"<=", sLessEq, nullptr, 1, -1},    {">=", sGreaterEq, nullptr, 1, -1},
-    {"EQ", sEq, nullptr, 2, 2},         {"EQUAL", sEqualp, nullptr, 2, 3},
-    {"NOT", sNull, nullptr, 1, 1},      {"NULL", sNull, nullptr, 1, 1},
+    {"=", sEqual, nullptr, 1, -1},        {"/=", sNotEqual, nullptr, 1, -1},
+    {"<", sLess, nullptr, 1, -1},         {">", sGreater, nullptr, 1, -1},
+    {"<=", sLessEq, nullptr, 1, -1},      {">=", sGreaterEq, nullptr, 1, -1},
+    {"EQ", sEq, nullptr, 2, 2},           {"EQUAL", sEqualp, nullptr, 2, 3},
+    {"NOT", sNull, nullptr, 1, 1},        {"NULL", sNull, nullptr, 1, 1},
     {"NUMBERP", sNumberp, nullptr, 1, 1}, {"LISTP", sListp, nullptr, 1, 1},
-    {"ATOM", sAtom, nullptr, 1, 1},     {"BOUNDP", sBoundp, nullptr, 1, 1},
-    {"ZEROP", sZerop, nullptr, 1, 1},   {"MINUSP", sMinusp, nullptr, 1, 1},
+    {"ATOM", sAtom, nullptr, 1, 1},       {"BOUNDP", sBoundp, nullptr, 1, 1},
+    {"ZEROP", sZerop, nullptr, 1, 1},     {"MINUSP", sMinusp, nullptr, 1, 1},
     {"TYPE", sType, nullptr, 1, 1},
 };
 

@@ -73,11 +73,11 @@ Value sTblsearch(Args& a) {
 }
 
 const Subr kSubrs[] = {
-    {"ENTMAKE", sEntmake, nullptr, 0, 1},   {"ENTMAKEX", sEntmakex, nullptr, 1, 1},
-    {"ENTGET", sEntget, nullptr, 1, 2},     {"ENTNEXT", sEntnext, nullptr, 0, 1},
-    {"ENTLAST", sEntlast, nullptr, 0, 0},   {"ENTDEL", sEntdel, nullptr, 1, 1},
-    {"ENTMOD", sEntmod, nullptr, 1, 1},     {"ENTUPD", sEntupd, nullptr, 1, 1},
-    {"HANDENT", sHandent, nullptr, 1, 1},   {"TBLNEXT", sTblnext, nullptr, 1, 2},
+    {"ENTMAKE", sEntmake, nullptr, 0, 1},     {"ENTMAKEX", sEntmakex, nullptr, 1, 1},
+    {"ENTGET", sEntget, nullptr, 1, 2},       {"ENTNEXT", sEntnext, nullptr, 0, 1},
+    {"ENTLAST", sEntlast, nullptr, 0, 0},     {"ENTDEL", sEntdel, nullptr, 1, 1},
+    {"ENTMOD", sEntmod, nullptr, 1, 1},       {"ENTUPD", sEntupd, nullptr, 1, 1},
+    {"HANDENT", sHandent, nullptr, 1, 1},     {"TBLNEXT", sTblnext, nullptr, 1, 2},
     {"TBLSEARCH", sTblsearch, nullptr, 2, 3},
 };
 

@@ -70,8 +70,10 @@ Value sReadLine(Args& a) {
 
 Value sWriteLine(Args& a) {
   const std::string& text = a.string(0);
-  if (a.given(1)) writeToFile(*a.file(1), text + "\n", a[1]);
-  else a.env().print(text + "\n");
+  if (a.given(1))
+    writeToFile(*a.file(1), text + "\n", a[1]);
+  else
+    a.env().print(text + "\n");
   return a[0];
 }
 
@@ -83,8 +85,10 @@ Value sReadChar(Args& a) {
 
 Value sWriteChar(Args& a) {
   const std::string text(1, static_cast<char>(a.integer(0) & 0xFF));
-  if (a.given(1)) writeToFile(*a.file(1), text, a[1]);
-  else a.env().print(text);
+  if (a.given(1))
+    writeToFile(*a.file(1), text, a[1]);
+  else
+    a.env().print(text);
   return a[0];
 }
 
@@ -98,13 +102,16 @@ Value sLoad(Args& a) {
   const std::string& name = a.string(0);
   auto found = host::findSupportFile(name);
   const size_t slash = name.find_last_of("/\\");
-  const bool hasExtension = name.find('.', slash == std::string::npos ? 0 : slash) != std::string::npos;
+  const bool hasExtension =
+      name.find('.', slash == std::string::npos ? 0 : slash) != std::string::npos;
   if (!found && !hasExtension) found = host::findSupportFile(name + ".lsp");
   std::ostringstream text;
   if (found) {
     std::ifstream in(host::toFsPath(*found), std::ios::binary);
-    if (in) text << in.rdbuf();
-    else found.reset();
+    if (in)
+      text << in.rdbuf();
+    else
+      found.reset();
   }
   if (!found) {
     if (a.has(1)) return a[1];
@@ -115,10 +122,10 @@ Value sLoad(Args& a) {
 }
 
 const Subr kSubrs[] = {
-    {"OPEN", sOpen, nullptr, 2, 2},           {"CLOSE", sClose, nullptr, 1, 1},
-    {"READ-LINE", sReadLine, nullptr, 0, 1},  {"WRITE-LINE", sWriteLine, nullptr, 1, 2},
-    {"READ-CHAR", sReadChar, nullptr, 0, 1},  {"WRITE-CHAR", sWriteChar, nullptr, 1, 2},
-    {"FINDFILE", sFindfile, nullptr, 1, 1},   {"LOAD", sLoad, nullptr, 1, 2},
+    {"OPEN", sOpen, nullptr, 2, 2},          {"CLOSE", sClose, nullptr, 1, 1},
+    {"READ-LINE", sReadLine, nullptr, 0, 1}, {"WRITE-LINE", sWriteLine, nullptr, 1, 2},
+    {"READ-CHAR", sReadChar, nullptr, 0, 1}, {"WRITE-CHAR", sWriteChar, nullptr, 1, 2},
+    {"FINDFILE", sFindfile, nullptr, 1, 1},  {"LOAD", sLoad, nullptr, 1, 2},
 };
 
 }  // namespace

@@ -107,10 +107,10 @@ Value sRedraw(Args& a) {
 }
 
 const Subr kSubrs[] = {
-    {"POLAR", sPolar, nullptr, 3, 3},     {"DISTANCE", sDistance, nullptr, 2, 2},
-    {"ANGLE", sAngle, nullptr, 2, 2},     {"INTERS", sInters, nullptr, 4, 5},
-    {"TRANS", sTrans, nullptr, 3, 4},     {"OSNAP", sOsnap, nullptr, 2, 2},
-    {"GRDRAW", sGrdraw, nullptr, 3, 4},   {"REDRAW", sRedraw, nullptr, 0, 2},
+    {"POLAR", sPolar, nullptr, 3, 3},   {"DISTANCE", sDistance, nullptr, 2, 2},
+    {"ANGLE", sAngle, nullptr, 2, 2},   {"INTERS", sInters, nullptr, 4, 5},
+    {"TRANS", sTrans, nullptr, 3, 4},   {"OSNAP", sOsnap, nullptr, 2, 2},
+    {"GRDRAW", sGrdraw, nullptr, 3, 4}, {"REDRAW", sRedraw, nullptr, 0, 2},
 };
 
 }  // namespace

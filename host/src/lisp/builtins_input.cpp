@@ -116,8 +116,10 @@ Value sInitget(Args& a) {
   int bits = 0;
   const char* keywords = nullptr;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (a[i].type() == Type::String) keywords = a.string(i).c_str();
-    else if (!a[i].isNil()) bits = a.integer(i);
+    if (a[i].type() == Type::String)
+      keywords = a.string(i).c_str();
+    else if (!a[i].isNil())
+      bits = a.integer(i);
   }
   acedInitGet(bits, keywords);
   return Value();
@@ -127,7 +129,8 @@ Value sEntsel(Args& a) {
   ads_name entity = {0, 0};
   ads_point pick = {0, 0, 0};
   const int status = acedEntSel(promptAt(a, 0), entity, pick);
-  return answer(status, [&] { return cons(makeEname(entity), cons(makePoint(pick, true), Value())); });
+  return answer(status,
+                [&] { return cons(makeEname(entity), cons(makePoint(pick, true), Value())); });
 }
 
 // (getfiled title default extension flags)
@@ -152,11 +155,11 @@ Value sAlert(Args& a) {
 }
 
 const Subr kSubrs[] = {
-    {"GETPOINT", sGetpoint, nullptr, 0, 2},   {"GETCORNER", sGetcorner, nullptr, 1, 2},
-    {"GETDIST", sGetdist, nullptr, 0, 2},     {"GETREAL", sGetreal, nullptr, 0, 1},
-    {"GETINT", sGetint, nullptr, 0, 1},       {"GETSTRING", sGetstring, nullptr, 0, 2},
-    {"GETKWORD", sGetkword, nullptr, 0, 1},   {"INITGET", sInitget, nullptr, 0, 2},
-    {"ENTSEL", sEntsel, nullptr, 0, 1},       {"GETFILED", sGetfiled, nullptr, 4, 4},
+    {"GETPOINT", sGetpoint, nullptr, 0, 2}, {"GETCORNER", sGetcorner, nullptr, 1, 2},
+    {"GETDIST", sGetdist, nullptr, 0, 2},   {"GETREAL", sGetreal, nullptr, 0, 1},
+    {"GETINT", sGetint, nullptr, 0, 1},     {"GETSTRING", sGetstring, nullptr, 0, 2},
+    {"GETKWORD", sGetkword, nullptr, 0, 1}, {"INITGET", sInitget, nullptr, 0, 2},
+    {"ENTSEL", sEntsel, nullptr, 0, 1},     {"GETFILED", sGetfiled, nullptr, 4, 4},
     {"ALERT", sAlert, nullptr, 1, 1},
 };
 

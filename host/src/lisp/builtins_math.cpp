@@ -191,18 +191,18 @@ Value sLsh(Args& a) {
 Value sNot(Args& a) { return Value::integer(~a.integer(0)); }
 
 const Subr kSubrs[] = {
-    {"+", sAdd, nullptr, 0, -1},     {"-", sSub, nullptr, 0, -1},
-    {"*", sMul, nullptr, 0, -1},     {"/", sDiv, nullptr, 0, -1},
-    {"1+", sInc, nullptr, 1, 1},     {"1-", sDec, nullptr, 1, 1},
-    {"ABS", sAbs, nullptr, 1, 1},    {"FIX", sFix, nullptr, 1, 1},
-    {"FLOAT", sFloat, nullptr, 1, 1}, {"MIN", sMin, nullptr, 0, -1},
-    {"MAX", sMax, nullptr, 0, -1},   {"REM", sRem, nullptr, 0, -1},
-    {"SQRT", sSqrt, nullptr, 1, 1},  {"SIN", sSin, nullptr, 1, 1},
-    {"COS", sCos, nullptr, 1, 1},    {"ATAN", sAtan, nullptr, 1, 2},
-    {"EXPT", sExpt, nullptr, 2, 2},  {"EXP", sExp, nullptr, 1, 1},
-    {"LOG", sLog, nullptr, 1, 1},    {"GCD", sGcd, nullptr, 2, 2},
+    {"+", sAdd, nullptr, 0, -1},         {"-", sSub, nullptr, 0, -1},
+    {"*", sMul, nullptr, 0, -1},         {"/", sDiv, nullptr, 0, -1},
+    {"1+", sInc, nullptr, 1, 1},         {"1-", sDec, nullptr, 1, 1},
+    {"ABS", sAbs, nullptr, 1, 1},        {"FIX", sFix, nullptr, 1, 1},
+    {"FLOAT", sFloat, nullptr, 1, 1},    {"MIN", sMin, nullptr, 0, -1},
+    {"MAX", sMax, nullptr, 0, -1},       {"REM", sRem, nullptr, 0, -1},
+    {"SQRT", sSqrt, nullptr, 1, 1},      {"SIN", sSin, nullptr, 1, 1},
+    {"COS", sCos, nullptr, 1, 1},        {"ATAN", sAtan, nullptr, 1, 2},
+    {"EXPT", sExpt, nullptr, 2, 2},      {"EXP", sExp, nullptr, 1, 1},
+    {"LOG", sLog, nullptr, 1, 1},        {"GCD", sGcd, nullptr, 2, 2},
     {"LOGAND", sLogand, nullptr, 0, -1}, {"LOGIOR", sLogior, nullptr, 0, -1},
-    {"LSH", sLsh, nullptr, 0, 2},    {"~", sNot, nullptr, 1, 1},
+    {"LSH", sLsh, nullptr, 0, 2},        {"~", sNot, nullptr, 1, 1},
 };
 
 }  // namespace

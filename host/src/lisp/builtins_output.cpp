@@ -12,8 +12,10 @@ namespace lisp {
 namespace {
 
 void emit(Args& a, size_t fileArg, const std::string& text) {
-  if (a.given(fileArg)) writeToFile(*a.file(fileArg), text, a[fileArg]);
-  else a.env().print(text);
+  if (a.given(fileArg))
+    writeToFile(*a.file(fileArg), text, a[fileArg]);
+  else
+    a.env().print(text);
 }
 
 Value printWith(Args& a, bool escape, const char* before, const char* after) {
@@ -40,8 +42,8 @@ Value sTerpri(Args& a) {
 }
 
 const Subr kSubrs[] = {
-    {"PRINC", sPrinc, nullptr, 0, 2}, {"PRIN1", sPrin1, nullptr, 0, 2},
-    {"PRINT", sPrint, nullptr, 0, 2}, {"PROMPT", sPrompt, nullptr, 1, 1},
+    {"PRINC", sPrinc, nullptr, 0, 2},   {"PRIN1", sPrin1, nullptr, 0, 2},
+    {"PRINT", sPrint, nullptr, 0, 2},   {"PROMPT", sPrompt, nullptr, 1, 1},
     {"TERPRI", sTerpri, nullptr, 0, 0},
 };
 

@@ -93,8 +93,8 @@ Value sSsmemb(Args& a) {
 }
 
 const Subr kSubrs[] = {
-    {"SSGET", sSsget, nullptr, 0, 4},     {"SSADD", sSsadd, nullptr, 0, 2},
-    {"SSDEL", sSsdel, nullptr, 2, 2},     {"SSNAME", sSsname, nullptr, 2, 2},
+    {"SSGET", sSsget, nullptr, 0, 4},       {"SSADD", sSsadd, nullptr, 0, 2},
+    {"SSDEL", sSsdel, nullptr, 2, 2},       {"SSNAME", sSsname, nullptr, 2, 2},
     {"SSLENGTH", sSslength, nullptr, 1, 1}, {"SSMEMB", sSsmemb, nullptr, 2, 2},
 };
 

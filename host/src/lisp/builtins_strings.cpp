@@ -50,12 +50,16 @@ std::string changeCase(const std::string& s, bool upper) {
   std::string out = s;
   for (size_t i = 0; i < out.size(); ++i) {
     unsigned char c = static_cast<unsigned char>(out[i]);
-    if (upper && c >= 'a' && c <= 'z') out[i] = static_cast<char>(c - 32);
-    else if (!upper && c >= 'A' && c <= 'Z') out[i] = static_cast<char>(c + 32);
+    if (upper && c >= 'a' && c <= 'z')
+      out[i] = static_cast<char>(c - 32);
+    else if (!upper && c >= 'A' && c <= 'Z')
+      out[i] = static_cast<char>(c + 32);
     else if (c == 0xC3 && i + 1 < out.size()) {
       unsigned char d = static_cast<unsigned char>(out[i + 1]);
-      if (upper && d >= 0xA0 && d <= 0xBE && d != 0xB7) out[i + 1] = static_cast<char>(d - 0x20);
-      else if (!upper && d >= 0x80 && d <= 0x9E && d != 0x97) out[i + 1] = static_cast<char>(d + 0x20);
+      if (upper && d >= 0xA0 && d <= 0xBE && d != 0xB7)
+        out[i + 1] = static_cast<char>(d - 0x20);
+      else if (!upper && d >= 0x80 && d <= 0x9E && d != 0x97)
+        out[i + 1] = static_cast<char>(d + 0x20);
       ++i;
     }
   }

@@ -78,9 +78,12 @@ host::Answer toAnswer(const Value& item) {
       a.entity[1] = item.enamePtr()->name[1];
       return a;
     case Type::Symbol:
-      if (isSymbolNamed(item, "CANCEL")) a.kind = host::Answer::Cancel;
-      else if (isSymbolNamed(item, "BREAK")) a.kind = host::Answer::Break;
-      else raiseType(kItem, item);
+      if (isSymbolNamed(item, "CANCEL"))
+        a.kind = host::Answer::Cancel;
+      else if (isSymbolNamed(item, "BREAK"))
+        a.kind = host::Answer::Break;
+      else
+        raiseType(kItem, item);
       return a;
     case Type::Cons: {
       const Cons* c = item.consPtr();

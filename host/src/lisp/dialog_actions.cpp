@@ -93,9 +93,9 @@ void popDialog(const DialogFrame& frame) {
 void runTileAction(ads_callback_packet* p) {
   DialogFrame* f = p ? frameOf(p->dialog) : nullptr;
   if (!f || f->error) return;
-  const std::string key =
-      hostText([&](ACHAR* out, int len) { return ads_get_attr_string(p->tile, "key", out, len); })
-          .value_or("");
+  const std::string key = hostText([&](ACHAR* out, int len) {
+                            return ads_get_attr_string(p->tile, "key", out, len);
+                          }).value_or("");
   std::string expression;
   if (auto it = f->actions.find(key); it != f->actions.end()) {
     expression = it->second;

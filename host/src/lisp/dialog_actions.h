@@ -20,7 +20,7 @@ class Environment;
 struct DialogFrame {
   ads_hdlg dialog = nullptr;
   Environment* env = nullptr;
-  std::string defaultAction;  // new_dialog's action expression
+  std::string defaultAction;                                // new_dialog's action expression
   std::map<std::string, std::string, std::less<>> actions;  // action_tile, by key
   std::map<std::string, std::string, std::less<>> data;     // client_data_tile, by key
   bool started = false;

@@ -36,6 +36,7 @@ inline constexpr const char* kTooManyArgs = "trop d'arguments";
 inline constexpr const char* kDivByZero = "division par zéro";
 inline constexpr const char* kCancelled = "Fonction annulée";
 inline constexpr const char* kQuit = "quitter / sortir abandon";
-inline constexpr const char* kStackLimit = "limite de pile interne atteinte (récursion trop profonde)";
+inline constexpr const char* kStackLimit =
+    "limite de pile interne atteinte (récursion trop profonde)";
 
 }  // namespace lisp

@@ -169,8 +169,7 @@ Value Environment::callForm(const Subr& s, Value* args, size_t n) {
   Symbol* quote = symbols.intern("QUOTE");
   if (quote->value.type() == Type::Subr && quote->value.asSubr() == &s && n == 1) return args[0];
   ListBuilder operands;
-  for (size_t i = 0; i < n; ++i)
-    operands.add(cons(Value::symbol(quote), cons(args[i], Value())));
+  for (size_t i = 0; i < n; ++i) operands.add(cons(Value::symbol(quote), cons(args[i], Value())));
   return s.form(*this, operands.take());
 }
 

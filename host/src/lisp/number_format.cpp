@@ -110,7 +110,10 @@ std::string formatAngle(double radians, int mode, int precision) {
       double deg = a * 180.0 / kPi;
       // Round at the last unit shown first, so that 59.9999' never shows as 60'.
       const int secondsDecimals = precision > 4 ? precision - 4 : 0;
-      const double unit = precision <= 0 ? 1.0 : (precision <= 2 ? 1.0 / 60 : 1.0 / 3600 / std::pow(10.0, secondsDecimals));
+      const double unit =
+          precision <= 0
+              ? 1.0
+              : (precision <= 2 ? 1.0 / 60 : 1.0 / 3600 / std::pow(10.0, secondsDecimals));
       deg = std::round(deg / unit) * unit;
       if (deg >= 360.0) deg -= 360.0;
       const double d = std::floor(deg + 1e-12);

@@ -53,8 +53,10 @@ void appendAtom(std::string& out, const Value& v, bool escape) {
       out += '>';
       break;
     case Type::String:
-      if (escape) appendEscaped(out, v.stringPtr()->text);
-      else out += v.stringPtr()->text;
+      if (escape)
+        appendEscaped(out, v.stringPtr()->text);
+      else
+        out += v.stringPtr()->text;
       break;
     case Type::Ename:
       out += "<Entity name: ";
@@ -66,9 +68,7 @@ void appendAtom(std::string& out, const Value& v, bool escape) {
       appendHex(out, v.pickSetPtr()->name[0]);
       out += '>';
       break;
-    case Type::File:
-      out += "#<FILE \"" + v.filePtr()->path + "\">";
-      break;
+    case Type::File: out += "#<FILE \"" + v.filePtr()->path + "\">"; break;
     case Type::UserFunc: {
       const UserFunc* f = v.userFuncPtr();
       out += "#<USUBR ";
@@ -123,7 +123,8 @@ std::string formatReal(double d) {
   std::string s(buf, r.ptr);
   const size_t e = s.find('e');
   const std::string mantissa = s.substr(0, e);
-  if (mantissa.find('.') == std::string::npos) s.insert(e == std::string::npos ? s.size() : e, ".0");
+  if (mantissa.find('.') == std::string::npos)
+    s.insert(e == std::string::npos ? s.size() : e, ".0");
   return s;
 }
 

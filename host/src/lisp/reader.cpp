@@ -132,7 +132,8 @@ Value Reader::readString() {
       default:
         if (c >= '0' && c <= '7') {
           int code = c - '0';
-          for (int k = 0; k < 2 && at_ < text_.size() && text_[at_] >= '0' && text_[at_] <= '7'; ++k)
+          for (int k = 0; k < 2 && at_ < text_.size() && text_[at_] >= '0' && text_[at_] <= '7';
+               ++k)
             code = code * 8 + (text_[at_++] - '0');
           s += static_cast<char>(code & 0xFF);
         } else {

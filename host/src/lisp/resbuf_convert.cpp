@@ -52,9 +52,12 @@ void appendGroup(RbBuilder& out, int code, const Value& value, const Value& grou
       out.add(code)->resval.rlong = value.asInt();
       return;
     case RbKind::Int64:
-      if (value.type() == Type::Int) out.add(code)->resval.mnInt64 = value.asInt();
-      else if (value.type() == Type::Real) out.add(code)->resval.mnInt64 = static_cast<int64_t>(value.asReal());
-      else badGroup(group);
+      if (value.type() == Type::Int)
+        out.add(code)->resval.mnInt64 = value.asInt();
+      else if (value.type() == Type::Real)
+        out.add(code)->resval.mnInt64 = static_cast<int64_t>(value.asReal());
+      else
+        badGroup(group);
       return;
     case RbKind::Text:
       if (value.type() != Type::String) badGroup(group);
@@ -161,8 +164,10 @@ Value itemValue(Environment& env, const resbuf* rb) {
 resbuf* RbBuilder::add(int restype) {
   resbuf* rb = acutNewRb(restype);
   if (!rb) throw std::bad_alloc();
-  if (tail_) tail_->rbnext = rb;
-  else head_.reset(rb);
+  if (tail_)
+    tail_->rbnext = rb;
+  else
+    head_.reset(rb);
   tail_ = rb;
   return rb;
 }
@@ -200,14 +205,18 @@ void appendValue(Environment& env, RbBuilder& out, const Value& v) {
   switch (v.type()) {
     case Type::Nil: out.add(RTNIL); return;
     case Type::Int:
-      if (fitsShort(v.asInt())) out.add(RTSHORT)->resval.rint = static_cast<short>(v.asInt());
-      else out.add(RTLONG)->resval.rlong = v.asInt();
+      if (fitsShort(v.asInt()))
+        out.add(RTSHORT)->resval.rint = static_cast<short>(v.asInt());
+      else
+        out.add(RTLONG)->resval.rlong = v.asInt();
       return;
     case Type::Real: out.add(RTREAL)->resval.rreal = v.asReal(); return;
     case Type::String: out.addText(RTSTR, v.stringPtr()->text); return;
     case Type::Symbol:
-      if (v.asSymbol() == env.t) out.add(RTT);
-      else out.addText(RTSTR, v.asSymbol()->name);
+      if (v.asSymbol() == env.t)
+        out.add(RTT);
+      else
+        out.addText(RTSTR, v.asSymbol()->name);
       return;
     case Type::Ename: out.addName(RTENAME, v.enamePtr()->name); return;
     case Type::PickSet: out.addName(RTPICKS, v.pickSetPtr()->name); return;
@@ -269,8 +278,10 @@ Value readItems(Environment& env, const resbuf* rb, size_t& topCount) {
       return;
     }
     Frame& f = open.back();
-    if (f.dotNext && !f.items.empty()) f.items.setTail(std::move(v));
-    else f.items.add(std::move(v));
+    if (f.dotNext && !f.items.empty())
+      f.items.setTail(std::move(v));
+    else
+      f.items.add(std::move(v));
     f.dotNext = false;
   };
   for (; rb; rb = rb->rbnext) {
@@ -322,8 +333,10 @@ RbList entityListToResbuf(Environment& env, const Value& list) {
     const Cons* group = c->car.consPtr();
     if (!group || group->car.type() != Type::Int) badGroup(c->car);
     const int code = group->car.asInt();
-    if (code == -3) appendExtendedData(b, group->cdr, c->car);
-    else appendGroup(b, code, group->cdr, c->car);
+    if (code == -3)
+      appendExtendedData(b, group->cdr, c->car);
+    else
+      appendGroup(b, code, group->cdr, c->car);
   }
   return b.take();
 }

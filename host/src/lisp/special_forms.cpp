@@ -76,7 +76,8 @@ Value fLambda(Environment& env, const Value& ops) {
 Value fFunction(Environment& env, const Value& ops) {
   expectCount(ops, 1, 1);
   const Value& f = operand(ops, 0);
-  if (const Cons* c = f.consPtr(); c && c->car.type() == Type::Symbol && c->car.asSymbol() == env.lambda) {
+  if (const Cons* c = f.consPtr();
+      c && c->car.type() == Type::Symbol && c->car.asSymbol() == env.lambda) {
     const Cons* params = c->cdr.consPtr();
     if (!params) raise(kTooFewArgs);
     return env.makeFunction(nullptr, params->car, params->cdr);
@@ -162,10 +163,10 @@ Value fOr(Environment& env, const Value& ops) {
 }
 
 const Subr kForms[] = {
-    {"QUOTE", nullptr, fQuote},   {"SETQ", nullptr, fSetq},       {"DEFUN", nullptr, fDefun},
+    {"QUOTE", nullptr, fQuote},   {"SETQ", nullptr, fSetq},         {"DEFUN", nullptr, fDefun},
     {"LAMBDA", nullptr, fLambda}, {"FUNCTION", nullptr, fFunction}, {"IF", nullptr, fIf},
-    {"COND", nullptr, fCond},     {"PROGN", nullptr, fProgn},     {"WHILE", nullptr, fWhile},
-    {"REPEAT", nullptr, fRepeat}, {"FOREACH", nullptr, fForeach}, {"AND", nullptr, fAnd},
+    {"COND", nullptr, fCond},     {"PROGN", nullptr, fProgn},       {"WHILE", nullptr, fWhile},
+    {"REPEAT", nullptr, fRepeat}, {"FOREACH", nullptr, fForeach},   {"AND", nullptr, fAnd},
     {"OR", nullptr, fOr},
 };
 

@@ -115,8 +115,10 @@ long listLength(const Value& list) {
 void ListBuilder::add(Value v, uint32_t pos) {
   Value cell = cons(std::move(v), Value(), pos);
   Cons* c = cell.consPtr();
-  if (tail_) tail_->cdr = std::move(cell);
-  else head_ = std::move(cell);
+  if (tail_)
+    tail_->cdr = std::move(cell);
+  else
+    head_ = std::move(cell);
   tail_ = c;
 }
 

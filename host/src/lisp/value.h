@@ -17,9 +17,19 @@ struct Subr;
 
 enum class Type : uint8_t {
   // Held inline.
-  Nil, Int, Real, Symbol, Subr,
+  Nil,
+  Int,
+  Real,
+  Symbol,
+  Subr,
   // Counted objects on the heap.
-  String, Cons, Ename, PickSet, File, UserFunc, External,
+  String,
+  Cons,
+  Ename,
+  PickSet,
+  File,
+  UserFunc,
+  External,
 };
 
 struct Object {

@@ -144,12 +144,18 @@ void interactive() {
     for (size_t i = 0; i < line.size(); ++i) {
       const char c = line[i];
       if (inString) {
-        if (c == '\\') ++i;
-        else if (c == '"') inString = false;
-      } else if (c == '"') inString = true;
-      else if (c == ';') break;
-      else if (c == '(') ++depth;
-      else if (c == ')') --depth;
+        if (c == '\\')
+          ++i;
+        else if (c == '"')
+          inString = false;
+      } else if (c == '"')
+        inString = true;
+      else if (c == ';')
+        break;
+      else if (c == '(')
+        ++depth;
+      else if (c == ')')
+        --depth;
     }
     if (depth <= 0) {
       host::session().current().lisp().run(pending, "<terminal>", true);
@@ -196,8 +202,8 @@ int main(int argc, char** argv) {
   Outcome outcome = Outcome::Done;
   for (const auto& step : options.steps) {
     if (step.expression) {
-      outcome = session.current().lisp().run(step.text, "-e", true) ? Outcome::Done
-                                                                     : Outcome::LispError;
+      outcome =
+          session.current().lisp().run(step.text, "-e", true) ? Outcome::Done : Outcome::LispError;
     } else {
       outcome = runScript(step.text);
     }

@@ -32,7 +32,8 @@ std::vector<DirEntry> listDirectory(std::string_view pattern) {
     entry.info = infoFromStat(st);
     out.push_back(std::move(entry));
   }
-  std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });
+  std::sort(out.begin(), out.end(),
+            [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });
   return out;
 }
 

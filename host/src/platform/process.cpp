@@ -89,8 +89,10 @@ std::vector<std::string> splitCommandLine(std::string_view line) {
       while (i < line.size() && line[i] == '\\') ++n, ++i;
       if (i < line.size() && line[i] == '"') {
         current.append(n / 2, '\\');
-        if (n % 2) current += '"';
-        else quoted = !quoted;
+        if (n % 2)
+          current += '"';
+        else
+          quoted = !quoted;
       } else {
         current.append(n, '\\');
         --i;
@@ -144,8 +146,9 @@ ProcessResult startProgram(std::string_view program, const std::vector<std::stri
     reapEnded(c);
     pid_t pid = 0;
     const bool lookUp = path.find('/') == std::string::npos;
-    const int err = lookUp ? posix_spawnp(&pid, path.c_str(), actions.get(), nullptr, argv.data(), environ)
-                           : posix_spawn(&pid, path.c_str(), actions.get(), nullptr, argv.data(), environ);
+    const int err =
+        lookUp ? posix_spawnp(&pid, path.c_str(), actions.get(), nullptr, argv.data(), environ)
+               : posix_spawn(&pid, path.c_str(), actions.get(), nullptr, argv.data(), environ);
     if (err != 0) {
       result.error = "impossible de lancer " + path + ": " + std::strerror(err);
       return result;

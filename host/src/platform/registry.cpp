@@ -58,7 +58,8 @@ class RegistryFile {
       // What could not be read is not thrown away with the rewrite.
       const std::string kept = path_ + ".bad";
       fs::copy_file(path_, kept, fs::copy_options::overwrite_existing, ec);
-      if (!ec) host::session().print("Registre " + path_ + ": ancien fichier gardé sous " + kept + "\n");
+      if (!ec)
+        host::session().print("Registre " + path_ + ": ancien fichier gardé sous " + kept + "\n");
       badLines_ = 0;
     }
     const std::string text = data_.serialize();
@@ -113,27 +114,31 @@ std::string registryFilePath() {
 }
 
 std::optional<std::string> readRegistryString(std::string_view key, std::string_view name) {
-  return guarded([&]() -> std::optional<std::string> {
-    auto path = normalizeRegistryKey(key);
-    if (!path) return std::nullopt;
-    RegistryFile file(false);
-    RegistryKey* k = file.data().find(*path);
-    RegistryValue* v = k ? k->find(name) : nullptr;
-    if (!v || v->isDword) return std::nullopt;
-    return v->text;
-  }, std::nullopt);
+  return guarded(
+      [&]() -> std::optional<std::string> {
+        auto path = normalizeRegistryKey(key);
+        if (!path) return std::nullopt;
+        RegistryFile file(false);
+        RegistryKey* k = file.data().find(*path);
+        RegistryValue* v = k ? k->find(name) : nullptr;
+        if (!v || v->isDword) return std::nullopt;
+        return v->text;
+      },
+      std::nullopt);
 }
 
 std::optional<uint32_t> readRegistryDword(std::string_view key, std::string_view name) {
-  return guarded([&]() -> std::optional<uint32_t> {
-    auto path = normalizeRegistryKey(key);
-    if (!path) return std::nullopt;
-    RegistryFile file(false);
-    RegistryKey* k = file.data().find(*path);
-    RegistryValue* v = k ? k->find(name) : nullptr;
-    if (!v || !v->isDword) return std::nullopt;
-    return v->dword;
-  }, std::nullopt);
+  return guarded(
+      [&]() -> std::optional<uint32_t> {
+        auto path = normalizeRegistryKey(key);
+        if (!path) return std::nullopt;
+        RegistryFile file(false);
+        RegistryKey* k = file.data().find(*path);
+        RegistryValue* v = k ? k->find(name) : nullptr;
+        if (!v || !v->isDword) return std::nullopt;
+        return v->dword;
+      },
+      std::nullopt);
 }
 
 static bool writeValue(std::string_view key, RegistryValue value) {
@@ -145,73 +150,87 @@ static bool writeValue(std::string_view key, RegistryValue value) {
 }
 
 bool writeRegistryString(std::string_view key, std::string_view name, std::string_view value) {
-  return guarded([&] {
-    RegistryValue v;
-    v.name = std::string(name);
-    v.text = std::string(value);
-    return writeValue(key, std::move(v));
-  }, false);
+  return guarded(
+      [&] {
+        RegistryValue v;
+        v.name = std::string(name);
+        v.text = std::string(value);
+        return writeValue(key, std::move(v));
+      },
+      false);
 }
 
 bool writeRegistryDword(std::string_view key, std::string_view name, uint32_t value) {
-  return guarded([&] {
-    RegistryValue v;
-    v.name = std::string(name);
-    v.isDword = true;
-    v.dword = value;
-    return writeValue(key, std::move(v));
-  }, false);
+  return guarded(
+      [&] {
+        RegistryValue v;
+        v.name = std::string(name);
+        v.isDword = true;
+        v.dword = value;
+        return writeValue(key, std::move(v));
+      },
+      false);
 }
 
 bool deleteRegistryValue(std::string_view key, std::string_view name) {
-  return guarded([&] {
-    auto path = normalizeRegistryKey(key);
-    if (!path) return false;
-    RegistryFile file(false);
-    RegistryKey* k = file.data().find(*path);
-    if (!k || !k->erase(name)) return false;
-    return file.save();
-  }, false);
+  return guarded(
+      [&] {
+        auto path = normalizeRegistryKey(key);
+        if (!path) return false;
+        RegistryFile file(false);
+        RegistryKey* k = file.data().find(*path);
+        if (!k || !k->erase(name)) return false;
+        return file.save();
+      },
+      false);
 }
 
 bool deleteRegistryKey(std::string_view key) {
-  return guarded([&] {
-    auto path = normalizeRegistryKey(key);
-    if (!path) return false;
-    RegistryFile file(false);
-    if (!file.data().erase(*path)) return false;
-    return file.save();
-  }, false);
+  return guarded(
+      [&] {
+        auto path = normalizeRegistryKey(key);
+        if (!path) return false;
+        RegistryFile file(false);
+        if (!file.data().erase(*path)) return false;
+        return file.save();
+      },
+      false);
 }
 
 bool registryKeyExists(std::string_view key) {
-  return guarded([&] {
-    auto path = normalizeRegistryKey(key);
-    if (!path) return false;
-    RegistryFile file(false);
-    return file.data().exists(*path);
-  }, false);
+  return guarded(
+      [&] {
+        auto path = normalizeRegistryKey(key);
+        if (!path) return false;
+        RegistryFile file(false);
+        return file.data().exists(*path);
+      },
+      false);
 }
 
 std::vector<std::string> registryValueNames(std::string_view key) {
-  return guarded([&] {
-    std::vector<std::string> names;
-    auto path = normalizeRegistryKey(key);
-    if (!path) return names;
-    RegistryFile file(false);
-    if (RegistryKey* k = file.data().find(*path))
-      for (const RegistryValue& v : k->values) names.push_back(v.name);
-    return names;
-  }, std::vector<std::string>{});
+  return guarded(
+      [&] {
+        std::vector<std::string> names;
+        auto path = normalizeRegistryKey(key);
+        if (!path) return names;
+        RegistryFile file(false);
+        if (RegistryKey* k = file.data().find(*path))
+          for (const RegistryValue& v : k->values) names.push_back(v.name);
+        return names;
+      },
+      std::vector<std::string>{});
 }
 
 std::vector<std::string> registrySubkeys(std::string_view key) {
-  return guarded([&] {
-    auto path = normalizeRegistryKey(key);
-    if (!path) return std::vector<std::string>{};
-    RegistryFile file(false);
-    return file.data().subkeys(*path);
-  }, std::vector<std::string>{});
+  return guarded(
+      [&] {
+        auto path = normalizeRegistryKey(key);
+        if (!path) return std::vector<std::string>{};
+        RegistryFile file(false);
+        return file.data().subkeys(*path);
+      },
+      std::vector<std::string>{});
 }
 
 }  // namespace platform

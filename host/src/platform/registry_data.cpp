@@ -95,11 +95,16 @@ std::optional<RegistryValue> parseValueLine(std::string_view line) {
 
 std::optional<std::string> normalizeRegistryKey(std::string_view key) {
   static constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kRoots = {{
-      {"hkey_current_user", "HKEY_CURRENT_USER"},     {"hkcu", "HKEY_CURRENT_USER"},
-      {"hkey_local_machine", "HKEY_LOCAL_MACHINE"},   {"hklm", "HKEY_LOCAL_MACHINE"},
-      {"hkey_classes_root", "HKEY_CLASSES_ROOT"},     {"hkcr", "HKEY_CLASSES_ROOT"},
-      {"hkey_users", "HKEY_USERS"},                   {"hku", "HKEY_USERS"},
-      {"hkey_current_config", "HKEY_CURRENT_CONFIG"}, {"hkcc", "HKEY_CURRENT_CONFIG"},
+      {"hkey_current_user", "HKEY_CURRENT_USER"},
+      {"hkcu", "HKEY_CURRENT_USER"},
+      {"hkey_local_machine", "HKEY_LOCAL_MACHINE"},
+      {"hklm", "HKEY_LOCAL_MACHINE"},
+      {"hkey_classes_root", "HKEY_CLASSES_ROOT"},
+      {"hkcr", "HKEY_CLASSES_ROOT"},
+      {"hkey_users", "HKEY_USERS"},
+      {"hku", "HKEY_USERS"},
+      {"hkey_current_config", "HKEY_CURRENT_CONFIG"},
+      {"hkcc", "HKEY_CURRENT_CONFIG"},
   }};
   std::vector<std::string_view> parts;
   size_t start = 0;
@@ -138,7 +143,8 @@ void RegistryKey::set(RegistryValue value) {
 }
 
 bool RegistryKey::erase(std::string_view name) {
-  auto it = std::find_if(values.begin(), values.end(), [&](auto& v) { return sameName(v.name, name); });
+  auto it =
+      std::find_if(values.begin(), values.end(), [&](auto& v) { return sameName(v.name, name); });
   if (it == values.end()) return false;
   values.erase(it);
   return true;
@@ -156,15 +162,17 @@ RegistryData RegistryData::parse(std::string_view text, size_t& badLines) {
     start = end + 1;
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;
     if (line.front() == '[') {
-      auto path = line.back() == ']' ? normalizeRegistryKey(line.substr(1, line.size() - 2))
-                                     : std::nullopt;
+      auto path =
+          line.back() == ']' ? normalizeRegistryKey(line.substr(1, line.size() - 2)) : std::nullopt;
       current = path ? &data.make(*path) : nullptr;
       if (!path) ++badLines;
       continue;
     }
     auto value = current ? parseValueLine(line) : std::nullopt;
-    if (value) current->set(std::move(*value));
-    else ++badLines;
+    if (value)
+      current->set(std::move(*value));
+    else
+      ++badLines;
   }
   return data;
 }
@@ -208,7 +216,8 @@ bool RegistryData::exists(const std::string& path) const {
 bool RegistryData::erase(const std::string& path) {
   const std::string id = lower(path);
   const size_t before = keys_.size();
-  std::erase_if(keys_, [&](auto& kv) { return kv.first == id || kv.first.rfind(id + "\\", 0) == 0; });
+  std::erase_if(keys_,
+                [&](auto& kv) { return kv.first == id || kv.first.rfind(id + "\\", 0) == 0; });
   return keys_.size() != before;
 }
 

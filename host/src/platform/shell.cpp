@@ -3,10 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <strings.h>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <strings.h>
 
 #include "core/support_path.h"
 #include "platform.h"
@@ -21,7 +21,8 @@ const char* const kClassesRoot = "HKEY_CLASSES_ROOT\\";
 
 bool isExecutableFile(const std::string& fsPath) {
   struct stat st;
-  return ::stat(fsPath.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(fsPath.c_str(), X_OK) == 0;
+  return ::stat(fsPath.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+         ::access(fsPath.c_str(), X_OK) == 0;
 }
 
 std::optional<std::string> findInPath(const std::string& name) {
@@ -43,7 +44,8 @@ std::optional<std::string> findInPath(const std::string& name) {
 // ".dxf" from "plan.dxf", "C:\\x\\plan.DXF" or ".dxf" itself.
 std::string extensionOf(std::string_view fileOrExtension) {
   const std::string p = host::toFsPath(fileOrExtension);
-  if (!p.empty() && p[0] == '.' && p.find('/') == std::string::npos && p.find('.', 1) == std::string::npos)
+  if (!p.empty() && p[0] == '.' && p.find('/') == std::string::npos &&
+      p.find('.', 1) == std::string::npos)
     return p;
   return fs::path(p).extension().string();
 }
@@ -62,7 +64,8 @@ std::optional<std::string> commandFor(const std::string& typeName, std::string_v
     }
     type = *registered;
   }
-  auto command = readRegistryString(kClassesRoot + type + "\\shell\\" + std::string(verb) + "\\command", "");
+  auto command =
+      readRegistryString(kClassesRoot + type + "\\shell\\" + std::string(verb) + "\\command", "");
   if (!command || command->empty()) return std::nullopt;
   return command;
 }
@@ -93,7 +96,8 @@ int launch(const std::vector<std::string>& args, std::string_view directory) {
 // without "%1" the file goes last.
 int runCommand(std::string command, const std::string& file, std::string_view parameters,
                std::string_view directory) {
-  const bool hasFile = command.find("%1") != std::string::npos || command.find("%L") != std::string::npos;
+  const bool hasFile =
+      command.find("%1") != std::string::npos || command.find("%L") != std::string::npos;
   replaceAll(command, "%*", parameters);
   replaceAll(command, "%1", file);
   replaceAll(command, "%L", file);
@@ -117,21 +121,25 @@ int shellExecute(std::string_view verbGiven, std::string_view file, std::string_
       const int err = errno;
       // As the shell says it: a missing directory is a missing path.
       const std::string parent = fs::path(path).parent_path().string();
-      if (err == ENOENT && !parent.empty() && ::access(parent.c_str(), F_OK) != 0) return SE_ERR_PNF;
+      if (err == ENOENT && !parent.empty() && ::access(parent.c_str(), F_OK) != 0)
+        return SE_ERR_PNF;
       return errorFor(err);
     }
     const bool isDir = S_ISDIR(st.st_mode);
     if (explore && !isDir) return SE_ERR_NOASSOC;
 
     if (open && !isDir && isExecutableFile(path))
-      return launch([&] {
-        std::vector<std::string> args{path};
-        for (std::string& a : splitCommandLine(parameters)) args.push_back(std::move(a));
-        return args;
-      }(), directory);
+      return launch(
+          [&] {
+            std::vector<std::string> args{path};
+            for (std::string& a : splitCommandLine(parameters)) args.push_back(std::move(a));
+            return args;
+          }(),
+          directory);
 
     const std::string type = isDir ? "Folder" : extensionOf(path);
-    if (auto command = commandFor(type, verb)) return runCommand(*command, path, parameters, directory);
+    if (auto command = commandFor(type, verb))
+      return runCommand(*command, path, parameters, directory);
     if (open || explore)
       if (auto xdg = findInPath("xdg-open")) return launch({*xdg, path}, directory);
     return SE_ERR_NOASSOC;

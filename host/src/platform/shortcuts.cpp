@@ -2,10 +2,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <pwd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <pwd.h>
 
 #include "core/support_path.h"
 #include "platform.h"
@@ -38,9 +38,12 @@ std::string execArgument(std::string_view arg) {
   const bool quote = arg.empty() || arg.find_first_of(kReserved) != std::string_view::npos;
   if (quote) out += '"';
   for (char c : arg) {
-    if (c == '%') out += "%%";
-    else if (quote && (c == '"' || c == '`' || c == '$' || c == '\\')) out += std::string("\\") + c;
-    else out += c;
+    if (c == '%')
+      out += "%%";
+    else if (quote && (c == '"' || c == '`' || c == '$' || c == '\\'))
+      out += std::string("\\") + c;
+    else
+      out += c;
   }
   if (quote) out += '"';
   return out;
@@ -58,9 +61,12 @@ std::string fileNameFor(std::string_view name) {
 std::string desktopDirectory() {
   if (const char* d = std::getenv("CADHOST_DESKTOP"); d && *d) return host::toFsPath(d);
   std::string home;
-  if (const char* h = std::getenv("HOME"); h && *h) home = h;
-  else if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) home = pw->pw_dir;
-  else home = ".";
+  if (const char* h = std::getenv("HOME"); h && *h)
+    home = h;
+  else if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir)
+    home = pw->pw_dir;
+  else
+    home = ".";
   return home + "/Desktop";
 }
 
@@ -79,7 +85,8 @@ bool createDesktopShortcut(const Shortcut& s) {
     text += "Name=" + entryValue(s.name) + "\n";
     if (!s.description.empty()) text += "Comment=" + entryValue(s.description) + "\n";
     text += "Exec=" + entryValue(exec) + "\n";
-    if (!s.workingDirectory.empty()) text += "Path=" + entryValue(host::toFsPath(s.workingDirectory)) + "\n";
+    if (!s.workingDirectory.empty())
+      text += "Path=" + entryValue(host::toFsPath(s.workingDirectory)) + "\n";
     if (!s.icon.empty()) text += "Icon=" + entryValue(host::toFsPath(s.icon)) + "\n";
     text += "Terminal=false\n";
     const std::string path = desktopShortcutPath(s.name);
@@ -102,7 +109,8 @@ bool removeDesktopShortcut(std::string_view name) {
 
 bool desktopShortcutExists(std::string_view name) {
   struct stat st;
-  return !name.empty() && ::stat(desktopShortcutPath(name).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  return !name.empty() && ::stat(desktopShortcutPath(name).c_str(), &st) == 0 &&
+         S_ISREG(st.st_mode);
 }
 
 }  // namespace platform

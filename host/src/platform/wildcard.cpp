@@ -16,7 +16,8 @@ bool matchesWildcard(std::string_view pattern, std::string_view name) {
   // Greedy with one backtrack point: the last '*' seen.
   size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
   while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || (pattern[p] != '*' && sameChar(pattern[p], name[n])))) {
+    if (p < pattern.size() &&
+        (pattern[p] == '?' || (pattern[p] != '*' && sameChar(pattern[p], name[n])))) {
       ++p;
       ++n;
     } else if (p < pattern.size() && pattern[p] == '*') {

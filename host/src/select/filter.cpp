@@ -258,8 +258,7 @@ bool SelectionFilter::accepts(const db::Entity& e) const {
 bool SelectionFilter::evalNode(uint32_t index, const db::Entity& e) const {
   const Node& n = nodes_[index];
   switch (n.kind) {
-    case Node::Leaf:
-      return evalTest(tests_[n.test], e);
+    case Node::Leaf: return evalTest(tests_[n.test], e);
     case Node::And:
       for (uint32_t c : n.children)
         if (!evalNode(c, e)) return false;
@@ -268,10 +267,8 @@ bool SelectionFilter::evalNode(uint32_t index, const db::Entity& e) const {
       for (uint32_t c : n.children)
         if (evalNode(c, e)) return true;
       return false;
-    case Node::Xor:
-      return evalNode(n.children[0], e) != evalNode(n.children[1], e);
-    case Node::Not:
-      return !evalNode(n.children[0], e);
+    case Node::Xor: return evalNode(n.children[0], e) != evalNode(n.children[1], e);
+    case Node::Not: return !evalNode(n.children[0], e);
   }
   return false;
 }
@@ -283,24 +280,15 @@ bool SelectionFilter::textMatches(const Test& t, const std::string& s) const {
 
 bool SelectionFilter::numberMatches(const Test& t, double v) const {
   switch (t.ops[0]) {
-    case Op::Any:
-      return true;
-    case Op::Eq:
-      return t.kind == db::Group::Real ? nearlyEqual(v, t.number[0]) : v == t.number[0];
-    case Op::Ne:
-      return t.kind == db::Group::Real ? !nearlyEqual(v, t.number[0]) : v != t.number[0];
-    case Op::Lt:
-      return v < t.number[0];
-    case Op::Le:
-      return v <= t.number[0];
-    case Op::Gt:
-      return v > t.number[0];
-    case Op::Ge:
-      return v >= t.number[0];
-    case Op::BitAny:
-      return (static_cast<int64_t>(v) & t.integer) != 0;
-    case Op::BitAll:
-      return (static_cast<int64_t>(v) & t.integer) == t.integer;
+    case Op::Any: return true;
+    case Op::Eq: return t.kind == db::Group::Real ? nearlyEqual(v, t.number[0]) : v == t.number[0];
+    case Op::Ne: return t.kind == db::Group::Real ? !nearlyEqual(v, t.number[0]) : v != t.number[0];
+    case Op::Lt: return v < t.number[0];
+    case Op::Le: return v <= t.number[0];
+    case Op::Gt: return v > t.number[0];
+    case Op::Ge: return v >= t.number[0];
+    case Op::BitAny: return (static_cast<int64_t>(v) & t.integer) != 0;
+    case Op::BitAll: return (static_cast<int64_t>(v) & t.integer) == t.integer;
   }
   return false;
 }
@@ -310,28 +298,14 @@ bool SelectionFilter::pointMatches(const Test& t, const double* v) const {
     const double a = v[i], b = t.number[i];
     bool ok = true;
     switch (t.ops[i]) {
-      case Op::Any:
-        break;
-      case Op::Eq:
-        ok = nearlyEqual(a, b);
-        break;
-      case Op::Ne:
-        ok = !nearlyEqual(a, b);
-        break;
-      case Op::Lt:
-        ok = a < b;
-        break;
-      case Op::Le:
-        ok = a <= b;
-        break;
-      case Op::Gt:
-        ok = a > b;
-        break;
-      case Op::Ge:
-        ok = a >= b;
-        break;
-      default:
-        ok = false;
+      case Op::Any: break;
+      case Op::Eq: ok = nearlyEqual(a, b); break;
+      case Op::Ne: ok = !nearlyEqual(a, b); break;
+      case Op::Lt: ok = a < b; break;
+      case Op::Le: ok = a <= b; break;
+      case Op::Gt: ok = a > b; break;
+      case Op::Ge: ok = a >= b; break;
+      default: ok = false;
     }
     if (!ok) return false;
   }
@@ -350,8 +324,7 @@ bool SelectionFilter::typeMatches(const Test& t, const db::Entity& e) const {
 
 bool SelectionFilter::evalTest(const Test& t, const db::Entity& e) const {
   switch (t.code) {
-    case 0:
-      return typeMatches(t, e);
+    case 0: return typeMatches(t, e);
     case 8:
       if (e.layer < t.layerAccepted.size()) return t.layerAccepted[e.layer];
       return textMatches(t, db_->layers.at(e.layer).name);
@@ -360,8 +333,7 @@ bool SelectionFilter::evalTest(const Test& t, const db::Entity& e) const {
       std::snprintf(hex, sizeof hex, "%" PRIX64, e.handle);
       return textMatches(t, hex);
     }
-    default:
-      break;
+    default: break;
   }
   bool found = false;
   for (const db::Group& g : e.groups) {
@@ -369,12 +341,8 @@ bool SelectionFilter::evalTest(const Test& t, const db::Entity& e) const {
     found = true;
     bool ok;
     switch (g.kind) {
-      case db::Group::Text:
-        ok = t.kind == db::Group::Text && textMatches(t, db_->text(g));
-        break;
-      case db::Group::Point:
-        ok = t.kind == db::Group::Point && pointMatches(t, g.v);
-        break;
+      case db::Group::Text: ok = t.kind == db::Group::Text && textMatches(t, db_->text(g)); break;
+      case db::Group::Point: ok = t.kind == db::Group::Point && pointMatches(t, g.v); break;
       default:
         ok = t.kind != db::Group::Text && t.kind != db::Group::Point && numberMatches(t, g.v[0]);
     }
@@ -383,18 +351,14 @@ bool SelectionFilter::evalTest(const Test& t, const db::Entity& e) const {
   if (found) return false;
   // Values an entity has without storing them.
   switch (t.code) {
-    case 62:
-      return numberMatches(t, 256);  // BYLAYER
-    case 67:
-      return numberMatches(t, 0);  // model space
-    case 6:
-      return textMatches(t, "BYLAYER");
+    case 62: return numberMatches(t, 256);  // BYLAYER
+    case 67: return numberMatches(t, 0);    // model space
+    case 6: return textMatches(t, "BYLAYER");
     case 210: {
       const double up[3] = {0, 0, 1};
       return pointMatches(t, up);
     }
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -3,8 +3,8 @@
 #include <exception>
 #include <string>
 
-#include "api/guarded_call.h"
 #include "acedads.h"
+#include "api/guarded_call.h"
 #include "core/host_errors.h"
 #include "core/session.h"
 #include "select/entity_names.h"
@@ -13,7 +13,6 @@
 namespace host {
 
 namespace {
-
 
 int fail(int err) {
   session().setErrno(err);

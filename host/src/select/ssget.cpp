@@ -77,27 +77,21 @@ class SsGet {
       const Answer a = askUser(single ? "Choix de l'objet: " : "Choix des objets: ");
       const size_t before = sel_.count();
       switch (a.kind) {
-        case Answer::Enter:
-          return RTNORM;
+        case Answer::Enter: return RTNORM;
         case Answer::Cancel:
-        case Answer::Break:
-          return RTCAN;
+        case Answer::Break: return RTCAN;
         case Answer::Entity: {
           const int64_t i = indexOfName(db_, a.entity);
           if (i >= 0) sel_.add(static_cast<size_t>(i));
           break;
         }
-        case Answer::Point:
-          pickAt(a.point);
-          break;
+        case Answer::Point: pickAt(a.point); break;
         case Answer::Text: {
           const int rc = keyword(a.text);
           if (rc != RTNORM) return rc;
           break;
         }
-        default:
-          session().print("Option non valide.\n");
-          continue;
+        default: session().print("Option non valide.\n"); continue;
       }
       session().print(std::to_string(sel_.count() - before) + " trouvé(s)\n");
       if (single && sel_.count() > 0) return RTNORM;

@@ -57,18 +57,12 @@ std::u32string decodeUtf8(std::string_view s) {
 
 bool WcPattern::Element::accepts(char32_t ch, bool ignoreCase) const {
   switch (kind) {
-    case Literal:
-      return ignoreCase ? fold(ch) == fold(c) : ch == c;
-    case AnyOne:
-      return true;
-    case Digit:
-      return isDigit(ch);
-    case Alpha:
-      return isAlpha(ch);
-    case NonAlnum:
-      return !isDigit(ch) && !isAlpha(ch);
-    case Star:
-      return true;
+    case Literal: return ignoreCase ? fold(ch) == fold(c) : ch == c;
+    case AnyOne: return true;
+    case Digit: return isDigit(ch);
+    case Alpha: return isAlpha(ch);
+    case NonAlnum: return !isDigit(ch) && !isAlpha(ch);
+    case Star: return true;
     case Class: {
       auto inRanges = [this](char32_t x) {
         for (const auto& [lo, hi] : ranges)
@@ -109,21 +103,11 @@ WcPattern::WcPattern(std::string_view pattern, bool ignoreCase) : ignoreCase_(ig
         e.kind = Element::Literal;
         e.c = i + 1 < p.size() ? p[++i] : c;  // a trailing backquote stands for itself
         break;
-      case '*':
-        e.kind = Element::Star;
-        break;
-      case '?':
-        e.kind = Element::AnyOne;
-        break;
-      case '#':
-        e.kind = Element::Digit;
-        break;
-      case '@':
-        e.kind = Element::Alpha;
-        break;
-      case '.':
-        e.kind = Element::NonAlnum;
-        break;
+      case '*': e.kind = Element::Star; break;
+      case '?': e.kind = Element::AnyOne; break;
+      case '#': e.kind = Element::Digit; break;
+      case '@': e.kind = Element::Alpha; break;
+      case '.': e.kind = Element::NonAlnum; break;
       case '[': {
         // A class; without its "]" the bracket is an ordinary character.
         size_t j = i + 1;
@@ -164,9 +148,7 @@ WcPattern::WcPattern(std::string_view pattern, bool ignoreCase) : ignoreCase_(ig
         }
         break;
       }
-      default:
-        e.kind = Element::Literal;
-        e.c = c;
+      default: e.kind = Element::Literal; e.c = c;
     }
     alt.elements.push_back(std::move(e));
     ++i;
