@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "../select/drawing_fixture.h"
-#include "commands/keywords.h"
+#include "base/keywords.h"
 #include "run_cadhost.h"
 
 using testing_support::DrawingTest;

@@ -23,7 +23,7 @@ class EntityWalk : public HostDb {
     ASSERT_EQ(db().entities.size(), 6u);
   }
   static std::string typeOf(const ads_name n) {
-    db::RbList l(acdbEntGet(n));
+    host::RbList l(acdbEntGet(n));
     return l ? findGroup(l.get(), 0)->resval.rstring : "";
   }
   // Types met by entnext from the start to the end.
@@ -115,7 +115,7 @@ TEST_F(EntityWalk, NamesOutsideTheDrawingAreRefusedWithErrno2) {
 
 TEST_F(EntityWalk, HandentFindsEntitiesByTheHandleEntgetGives) {
   ads_name vertex = {4, db().serial()}, found;
-  db::RbList l(acdbEntGet(vertex));
+  host::RbList l(acdbEntGet(vertex));
   const std::string handle = findGroup(l.get(), 5)->resval.rstring;
   ASSERT_EQ(acdbHandEnt(handle.c_str(), found), RTNORM);
   EXPECT_EQ(found[0], 4);

@@ -17,7 +17,7 @@ TEST_F(EntMake, LineComesBackWithNameTypeHandleLayerThenItsGroups) {
   ASSERT_EQ(acdbEntMake(line.get()), RTNORM);
   ads_name last;
   ASSERT_EQ(acdbEntLast(last), RTNORM);
-  db::RbList got(acdbEntGet(last));
+  host::RbList got(acdbEntGet(last));
   ASSERT_TRUE(got);
   const resbuf* rb = got.get();
   ASSERT_EQ(rb->restype, -1);
@@ -60,7 +60,7 @@ TEST_F(EntMake, EntMakeXGivesTheNameOfWhatItMade) {
   auto circle = makeList(RTDXF0, "CIRCLE", 10, kA, 40, 2.5);
   ads_name made;
   ASSERT_EQ(acdbEntMakeX(circle.get(), made), RTNORM);
-  db::RbList got(acdbEntGet(made));
+  host::RbList got(acdbEntGet(made));
   ASSERT_TRUE(got);
   EXPECT_STREQ(findGroup(got.get(), 0)->resval.rstring, "CIRCLE");
   EXPECT_EQ(findGroup(got.get(), 40)->resval.rreal, 2.5);
@@ -69,7 +69,7 @@ TEST_F(EntMake, EntMakeXGivesTheNameOfWhatItMade) {
 TEST_F(EntMake, RefusesBadListsWithTheirErrno) {
   struct Case {
     const char* what;
-    db::RbList list;
+    host::RbList list;
     int errnoValue;
   };
   Case cases[] = {
@@ -94,7 +94,7 @@ TEST_F(EntMake, RefusesBadListsWithTheirErrno) {
 
 TEST_F(EntMake, AllKindsOfEntityAreAccepted) {
   const char* text = "Profil en long";
-  db::RbList lists[] = {
+  host::RbList lists[] = {
       makeList(RTDXF0, "3DFACE", 10, kA, 11, kB, 12, kC),
       makeList(RTDXF0, "SOLID", 10, kA, 11, kB, 12, kC, 13, kA),
       makeList(RTDXF0, "ARC", 10, kA, 40, 1.0, 50, 0.0, 51, 1.5),
@@ -198,7 +198,7 @@ TEST_F(EntMake, AListTakenFromEntgetMakesACopy) {
   auto line = makeList(RTDXF0, "LINE", 8, "L1", 10, kA, 11, kB);
   ads_name first;
   ASSERT_EQ(acdbEntMakeX(line.get(), first), RTNORM);
-  db::RbList got(acdbEntGet(first));
+  host::RbList got(acdbEntGet(first));
   ads_name copy;
   ASSERT_EQ(acdbEntMakeX(got.get(), copy), RTNORM);
   EXPECT_NE(copy[0], first[0]);

@@ -23,7 +23,7 @@ TEST_F(EntMod, ChangesTheGroupsGivenAndKeepsTheOthers) {
   ASSERT_EQ(acdbEntMake(line.get()), RTNORM);
   auto change = makeList(-1, nameOf(0), 11, kC, 8, "B");
   ASSERT_EQ(acdbEntMod(change.get()), RTNORM);
-  db::RbList got(acdbEntGet(nameOf(0)));
+  host::RbList got(acdbEntGet(nameOf(0)));
   EXPECT_EQ(findGroup(got.get(), 11)->resval.rpoint[0], kC[0]);
   EXPECT_EQ(findGroup(got.get(), 10)->resval.rpoint[0], kA[0]);
   EXPECT_EQ(findGroup(got.get(), 62)->resval.rint, 1);
@@ -33,7 +33,7 @@ TEST_F(EntMod, ChangesTheGroupsGivenAndKeepsTheOthers) {
 TEST_F(EntMod, AListFromEntgetEditedAndGivenBackIsApplied) {
   auto circle = makeList(RTDXF0, "CIRCLE", 10, kA, 40, 1.0);
   ASSERT_EQ(acdbEntMake(circle.get()), RTNORM);
-  db::RbList got(acdbEntGet(nameOf(0)));
+  host::RbList got(acdbEntGet(nameOf(0)));
   const_cast<resbuf*>(findGroup(got.get(), 40))->resval.rreal = 7.5;
   const uint64_t handle = db().entities[0].handle;
   ASSERT_EQ(acdbEntMod(got.get()), RTNORM);
@@ -90,7 +90,7 @@ TEST_F(EntMod, ANewLwpolylineVertexListReplacesTheOldOne) {
   ASSERT_EQ(acdbEntMake(lw.get()), RTNORM);
   auto shorter = makeList(-1, nameOf(0), 10, kC, 10, kA);
   ASSERT_EQ(acdbEntMod(shorter.get()), RTNORM);
-  db::RbList got(acdbEntGet(nameOf(0)));
+  host::RbList got(acdbEntGet(nameOf(0)));
   EXPECT_EQ(countGroups(got.get(), 10), 2);
   EXPECT_EQ(countGroups(got.get(), 42), 0);  // the old bulge went with the old vertices
   EXPECT_EQ(findGroup(got.get(), 90)->resval.rlong, 2);

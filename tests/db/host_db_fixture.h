@@ -1,13 +1,13 @@
-// A fresh drawing in the current document for each test, and list helpers.
+// A fresh session, with its empty drawing, for each test, and list helpers.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "acedads.h"
+#include "base/resbuf_list.h"
 #include "core/session.h"
 #include "db/database.h"
-#include "db/resbuf_list.h"
 
 class HostDb : public ::testing::Test {
  public:
@@ -15,16 +15,19 @@ class HostDb : public ::testing::Test {
   static int lastErrno() { return host::session().current().vars().getInt("ERRNO"); }
 
  protected:
+  // Empties the drawing (derived tests call it again to start over).
   void SetUp() override {
-    host::session().current().replaceDatabase(std::make_unique<db::Database>());
-    host::session().setErrno(0);
+    session_.current().replaceDatabase(std::make_unique<db::Database>());
+    session_.setErrno(0);
   }
+
+  host::Session session_;  // a fresh host for each test
 };
 
 // Builds a list as acutBuildList does, owned by the test.
 template <typename... Args>
-db::RbList makeList(Args... args) {
-  return db::RbList(acutBuildList(args..., 0));
+host::RbList makeList(Args... args) {
+  return host::RbList(acutBuildList(args..., 0));
 }
 
 inline const resbuf* findGroup(const resbuf* list, int code) {

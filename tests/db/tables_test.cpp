@@ -24,33 +24,33 @@ class LayerTable : public HostDb {
 
 TEST_F(LayerTable, TblnextWalksEveryLayerThenAnswersNil) {
   std::vector<std::string> names;
-  db::RbList r(acdbTblNext("LAYER", 1));
+  host::RbList r(acdbTblNext("LAYER", 1));
   while (r) {
     names.push_back(nameOf(r.get()));
     r.reset(acdbTblNext("layer", 0));
   }
   EXPECT_EQ(names, (std::vector<std::string>{"0", "Talus", "AXE"}));
-  db::RbList again(acdbTblNext("LAYER", 1));  // rewind
+  host::RbList again(acdbTblNext("LAYER", 1));  // rewind
   EXPECT_EQ(nameOf(again.get()), "0");
 }
 
 TEST_F(LayerTable, RecordsCarryFlagsColourAndLinetype) {
-  db::RbList talus(acdbTblSearch("LAYER", "TALUS", 0));
+  host::RbList talus(acdbTblSearch("LAYER", "TALUS", 0));
   ASSERT_TRUE(talus);
   EXPECT_STREQ(findGroup(talus.get(), 0)->resval.rstring, "LAYER");
   EXPECT_EQ(nameOf(talus.get()), "Talus");
   EXPECT_EQ(findGroup(talus.get(), 62)->resval.rint, -3);
   EXPECT_STREQ(findGroup(talus.get(), 6)->resval.rstring, "DASHED");
-  db::RbList axe(acdbTblSearch("LAYER", "axe", 0));
+  host::RbList axe(acdbTblSearch("LAYER", "axe", 0));
   EXPECT_EQ(findGroup(axe.get(), 70)->resval.rint & 1, 1);
 }
 
 TEST_F(LayerTable, TblsearchWithSetnextMovesTblnextOn) {
-  db::RbList first(acdbTblNext("LAYER", 1));
-  db::RbList found(acdbTblSearch("LAYER", "Talus", 1));
-  db::RbList next(acdbTblNext("LAYER", 0));
+  host::RbList first(acdbTblNext("LAYER", 1));
+  host::RbList found(acdbTblSearch("LAYER", "Talus", 1));
+  host::RbList next(acdbTblNext("LAYER", 0));
   EXPECT_EQ(nameOf(next.get()), "AXE");
-  db::RbList none(acdbTblSearch("LAYER", "NOPE", 1));
+  host::RbList none(acdbTblSearch("LAYER", "NOPE", 1));
   EXPECT_FALSE(none);
 }
 

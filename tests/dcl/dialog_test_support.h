@@ -10,19 +10,15 @@
 #include "core/session.h"
 #include "dcl/dialog_manager.h"
 
-// Collects the host's output and starts from an empty queue and no DCL state.
+// Collects the host's output, in a fresh session for each test.
 class DialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dcl::dialogs().reset();
-    host::session().user().clear();
-    host::session().setOutput([this](std::string_view t) { output_.append(t); });
+    session_.setOutput([this](std::string_view t) { output_.append(t); });
   }
-  void TearDown() override {
-    host::session().setOutput(nullptr);
-    host::session().user().clear();
-    dcl::dialogs().reset();
-  }
+  void TearDown() override { session_.setOutput(nullptr); }
+
+  host::Session session_;  // a fresh host, with no DCL state, for each test
   const std::string& output() const { return output_; }
   bool printed(const std::string& text) const { return output_.find(text) != std::string::npos; }
 

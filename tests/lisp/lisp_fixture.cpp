@@ -5,14 +5,10 @@
 #include "lisp/printer.h"
 
 void LispTest::SetUp() {
-  host::session().user().clear();
-  host::session().setOutput([this](std::string_view text) { out += text; });
+  session.setOutput([this](std::string_view text) { out += text; });
 }
 
-void LispTest::TearDown() {
-  host::session().setOutput(nullptr);
-  host::session().user().clear();
-}
+void LispTest::TearDown() { session.setOutput(nullptr); }
 
 std::string evalIn(lisp::Interpreter& lisp, std::string_view source) {
   lisp::Environment& env = lisp.environment();

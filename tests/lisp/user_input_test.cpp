@@ -1,5 +1,5 @@
 // The scripted user: user-input queues answers that the input functions take.
-#include "core/answers.h"
+#include "base/answers.h"
 #include "core/session.h"
 #include "lisp_fixture.h"
 

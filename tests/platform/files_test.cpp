@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <utime.h>
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include "platform.h"
@@ -122,9 +123,12 @@ TEST(PlatformFiles, CurrentDirectoryAndModulePath) {
   EXPECT_FALSE(platform::setCurrentDirectory(hostPath(dir, "absent")));
   ASSERT_TRUE(platform::setCurrentDirectory(before));
 
-  // An address in the host library gives the library; one in this program, the program.
-  const std::string host =
-      platform::modulePath(reinterpret_cast<const void*>(&platform::modulePath));
+  // An address in a library gives the library (the host library that modules
+  // load; this program holds a host of its own); one in this program, the program.
+  void* library = ::dlopen(TEST_BINARY_DIR "/lib/libcadhost_core.so", RTLD_NOW | RTLD_LOCAL);
+  ASSERT_NE(library, nullptr) << ::dlerror();
+  const std::string host = platform::modulePath(::dlsym(library, "acutNewRb"));
+  ::dlclose(library);
   EXPECT_NE(host.find("libcadhost_core.so"), std::string::npos) << host;
   EXPECT_EQ(host.front(), '/');
   static int here = 0;

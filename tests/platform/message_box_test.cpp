@@ -9,13 +9,9 @@ namespace {
 class MessageBox : public ::testing::Test {
  protected:
   void SetUp() override {
-    host::session().user().clear();
-    host::session().setOutput([this](std::string_view t) { output_.append(t); });
+    session_.setOutput([this](std::string_view t) { output_.append(t); });
   }
-  void TearDown() override {
-    host::session().setOutput(nullptr);
-    host::session().user().clear();
-  }
+  void TearDown() override { session_.setOutput(nullptr); }
   // The answer of a box of `type` to one queued answer.
   int answer(unsigned type, host::Answer::Kind kind, const std::string& text = {}) {
     host::Answer a;
@@ -24,6 +20,7 @@ class MessageBox : public ::testing::Test {
     host::session().user().push(a);
     return platform::messageBox(nullptr, "Écraser le fichier ?", "Talvex", type);
   }
+  host::Session session_;  // a fresh host for each test
   std::string output_;
 };
 

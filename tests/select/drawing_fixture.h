@@ -20,21 +20,13 @@ using RbList = std::unique_ptr<resbuf, RbFree>;
 
 class DrawingTest : public ::testing::Test {
  protected:
+  host::Session session_;  // a fresh host for each test
+
   void SetUp() override {
-    host::Session& s = host::session();
-    s.setOutput([this](std::string_view t) { output.append(t); });
-    s.user().clear();
-    s.selectionSets().clear();
-    s.grVectors.clear();
-    s.newDocument("");
+    session_.setOutput([this](std::string_view t) { output.append(t); });
+    session_.newDocument("");
   }
-  void TearDown() override {
-    host::Session& s = host::session();
-    s.user().clear();
-    s.selectionSets().clear();
-    while (s.documentCount() > 1) s.closeDocument(s.documentCount() - 1);
-    s.setOutput(nullptr);
-  }
+  void TearDown() override { session_.setOutput(nullptr); }
 
   host::Document& doc() { return host::session().current(); }
   db::Database& db() { return doc().db(); }

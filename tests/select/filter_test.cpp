@@ -44,9 +44,9 @@ class FilterTest : public DrawingTest {
   }
   // The ERRNO a malformed filter leaves, with no set made.
   int failure(resbuf* filterList) {
-    const size_t before = host::session().selectionSets().openCount();
+    const size_t before = host::selectionSets().openCount();
     where(filterList, RTERROR);
-    EXPECT_EQ(host::session().selectionSets().openCount(), before);
+    EXPECT_EQ(host::selectionSets().openCount(), before);
     return errnoValue();
   }
 

@@ -13,12 +13,12 @@ class SsGetTest : public DrawingTest {
   std::vector<Name> select(const char* mode, const void* p1 = nullptr, const void* p2 = nullptr,
                            const resbuf* filter = nullptr, int expect = RTNORM) {
     ads_name ss = {0, 0};
-    const size_t before = host::session().selectionSets().openCount();
+    const size_t before = host::selectionSets().openCount();
     const int rc = acedSSGet(mode, p1, p2, filter, ss);
     EXPECT_EQ(rc, expect);
     std::vector<Name> out;
     if (rc != RTNORM) {
-      EXPECT_EQ(host::session().selectionSets().openCount(), before);  // no set made
+      EXPECT_EQ(host::selectionSets().openCount(), before);  // no set made
       return out;
     }
     int32_t n = 0;

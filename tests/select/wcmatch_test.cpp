@@ -1,4 +1,4 @@
-#include "select/wcmatch.h"
+#include "base/wcmatch.h"
 
 #include <gtest/gtest.h>
 

@@ -7,6 +7,7 @@
 
 #include "acdocman.h"
 #include "aced.h"
+#include "base/guarded_call.h"
 #include "core/command_stack.h"
 #include "core/module_loader.h"
 #include "core/session.h"
@@ -35,32 +36,43 @@ class DocManager : public AcApDocManager {
   }
   void removeReactor(AcApDocManagerReactor* r) override { std::erase(session().docReactors, r); }
   int appContextOpenDocument(const ACHAR* fileName) override {
-    if (!fileName) return Acad::eInvalidInput;
-    std::string error;
-    std::vector<std::string> notes;
-    auto db = dxf::read(toFsPathString(fileName), error, &notes);
-    if (!db) {
-      session().print("Impossible d'ouvrir " + std::string(fileName) + ": " + error + "\n");
-      return Acad::eInvalidInput;
-    }
-    Document& doc = session().newDocument(fileName);
-    doc.replaceDatabase(std::move(db));
-    return Acad::eOk;
+    return guardedCall(
+        "appContextOpenDocument",
+        [&]() -> int {
+          if (!fileName) return Acad::eInvalidInput;
+          std::string error;
+          std::vector<std::string> notes;
+          auto db = dxf::read(toFsPathString(fileName), error, &notes);
+          if (!db) {
+            session().print("Impossible d'ouvrir " + std::string(fileName) + ": " + error + "\n");
+            return Acad::eInvalidInput;
+          }
+          Document& doc = session().newDocument(fileName);
+          doc.replaceDatabase(std::move(db));
+          return Acad::eOk;
+        },
+        static_cast<int>(Acad::eInvalidInput));
   }
   int appContextNewDocument(const ACHAR* templateName) override {
-    std::unique_ptr<db::Database> db;
-    if (templateName && *templateName) {
-      std::string error;
-      std::vector<std::string> notes;
-      db = dxf::read(toFsPathString(templateName), error, &notes);
-      if (!db) {
-        session().print("Gabarit illisible " + std::string(templateName) + ": " + error + "\n");
-        return Acad::eInvalidInput;
-      }
-    }
-    Document& doc = session().newDocument(std::string());
-    if (db) doc.replaceDatabase(std::move(db));
-    return Acad::eOk;
+    return guardedCall(
+        "appContextNewDocument",
+        [&]() -> int {
+          std::unique_ptr<db::Database> db;
+          if (templateName && *templateName) {
+            std::string error;
+            std::vector<std::string> notes;
+            db = dxf::read(toFsPathString(templateName), error, &notes);
+            if (!db) {
+              session().print("Gabarit illisible " + std::string(templateName) + ": " + error +
+                              "\n");
+              return Acad::eInvalidInput;
+            }
+          }
+          Document& doc = session().newDocument(std::string());
+          if (db) doc.replaceDatabase(std::move(db));
+          return Acad::eOk;
+        },
+        static_cast<int>(Acad::eInvalidInput));
   }
   int setCurDocument(AcApDocument* doc) override { return activateDocument(doc); }
   int activateDocument(AcApDocument* doc) override {
@@ -134,59 +146,69 @@ class HostServices : public AcDbHostApplicationServices {
   }
 };
 
-DynamicLinker& linker() {
-  static DynamicLinker* l = new DynamicLinker();
-  return *l;
-}
+// Stateless: they forward to the session.
+DocManager theDocManager;
+Editor theEditor;
+HostServices theHostServices;
 
-std::map<std::string, AcRxService*>& services() {
-  static auto* registry = new std::map<std::string, AcRxService*>{{"DynamicLinker", &linker()}};
-  return *registry;
-}
+// The session's dynamic linker and service registry.
+struct Services {
+  DynamicLinker linker;
+  std::map<std::string, AcRxService*> byName{{"DynamicLinker", &linker}};
+};
+
+DynamicLinker& linker() { return session().state<Services>().linker; }
+
+std::map<std::string, AcRxService*>& services() { return session().state<Services>().byName; }
 
 }  // namespace
 }  // namespace host
 
 extern "C" {
 
-AcApDocManager* acDocManagerPtr() {
-  static host::DocManager* m = new host::DocManager();
-  return m;
-}
+AcApDocManager* acDocManagerPtr() { return &host::theDocManager; }
 
-AcEditor* acedEditorPtr() {
-  static host::Editor* e = new host::Editor();
-  return e;
-}
+AcEditor* acedEditorPtr() { return &host::theEditor; }
 
-AcEdCommandStack* acedRegCmdsPtr() { return &host::commandStack(); }
+AcEdCommandStack* acedRegCmdsPtr() {
+  return host::guardedCall(__func__, [&]() -> AcEdCommandStack* { return &host::commandStack(); });
+}
 
 void acedSetMainWindowCaption(const ACHAR* caption) {
-  host::session().mainWindowCaption = caption ? caption : "";
+  return host::guardedCall(
+      __func__, [&]() -> void { host::session().mainWindowCaption = caption ? caption : ""; });
 }
 
-const ACHAR* acedGetMainWindowCaption() { return host::session().mainWindowCaption.c_str(); }
+const ACHAR* acedGetMainWindowCaption() {
+  return host::guardedCall(
+      __func__, [&]() -> const ACHAR* { return host::session().mainWindowCaption.c_str(); });
+}
 
-AcRxDynamicLinker* acrxDynamicLinkerInstance() { return &host::linker(); }
+AcRxDynamicLinker* acrxDynamicLinkerInstance() {
+  return host::guardedCall(__func__, [&]() -> AcRxDynamicLinker* { return &host::linker(); });
+}
 
 AcRxService* acrxServiceLookup(const ACHAR* name) {
-  if (!name) return nullptr;
-  auto it = host::services().find(name);
-  return it == host::services().end() ? nullptr : it->second;
+  return host::guardedCall(__func__, [&]() -> AcRxService* {
+    if (!name) return nullptr;
+    auto it = host::services().find(name);
+    return it == host::services().end() ? nullptr : it->second;
+  });
 }
 
 bool acrxServiceRegister(AcRxService* service) {
-  if (!service || !service->serviceName()) return false;
-  return host::services().emplace(service->serviceName(), service).second;
+  return host::guardedCall(__func__, [&]() -> bool {
+    if (!service || !service->serviceName()) return false;
+    return host::services().emplace(service->serviceName(), service).second;
+  });
 }
 
 void acrxServiceUnregister(const ACHAR* name) {
-  if (name) host::services().erase(name);
+  return host::guardedCall(__func__, [&]() -> void {
+    if (name) host::services().erase(name);
+  });
 }
 
-AcDbHostApplicationServices* acdbHostApplicationServices() {
-  static host::HostServices* s = new host::HostServices();
-  return s;
-}
+AcDbHostApplicationServices* acdbHostApplicationServices() { return &host::theHostServices; }
 
 }  // extern "C"

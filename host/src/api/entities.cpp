@@ -4,12 +4,11 @@
 #include <string_view>
 
 #include "acedads.h"
-#include "api/guarded_call.h"
-#include "core/host_errors.h"
+#include "base/guarded_call.h"
+#include "base/host_errors.h"
 #include "core/session.h"
 #include "db/entity_ops.h"
 #include "db/entity_resbuf.h"
-#include "db/table_records.h"
 
 namespace {
 
@@ -46,25 +45,10 @@ int make(const resbuf* list, ads_name result) {
     return RTERROR;
   }
   // Entities without a layer go on the one CLAYER names.
-  if (const host::SysVar* clayer = session().current().vars().find("CLAYER")) {
-    const int index = db->layers.find(clayer->s);
-    if (index >= 0) db->currentLayer = static_cast<uint32_t>(index);
-  }
-  std::vector<db::InGroup> groups;
-  int error = groupsFromList(list, groups);
-  db::MakeResult made;
-  if (!error && db::isTableRecordList(groups)) {
-    // Records have no entity name to give back, and cannot come between the
-    // pieces of a complex entity.
-    error =
-        result || !db->pending.empty() ? host::kErrBadEntityType : db::makeTableRecord(*db, groups);
-    db->pending.clear();
-  } else if (!error) {
-    made = db::makeEntities(*db, groups);
-    error = made.error;
-  } else {
-    db->pending.clear();  // a refused list ends the complex entity being made
-  }
+  const host::SysVar* clayer = session().current().vars().find("CLAYER");
+  const db::MakeResult made =
+      db::makeFromList(*db, clayer ? clayer->s : std::string(), list, result != nullptr);
+  const int error = made.error;
   if (error) {
     session().setErrno(error);
     return RTERROR;  // with ERRNO saying why, for the caller's status check

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "acedads.h"
-#include "api/guarded_call.h"
-#include "core/host_errors.h"
+#include "base/coords.h"
+#include "base/guarded_call.h"
+#include "base/host_errors.h"
 #include "core/session.h"
-#include "select/coords.h"
-#include "select/entity_names.h"
+#include "db/entity_names.h"
 #include "select/object_snap.h"
 #include "select/pick.h"
 
@@ -182,24 +182,30 @@ int acedOsnap(const ads_point pt, const ACHAR* mode, ads_point result) {
 }
 
 void acutPolar(const ads_point pt, ads_real angle, ads_real dist, ads_point result) {
-  if (!pt || !result) return;
-  result[0] = pt[0] + dist * std::cos(angle);
-  result[1] = pt[1] + dist * std::sin(angle);
-  result[2] = pt[2];
+  return host::guardedCall(__func__, [&]() -> void {
+    if (!pt || !result) return;
+    result[0] = pt[0] + dist * std::cos(angle);
+    result[1] = pt[1] + dist * std::sin(angle);
+    result[2] = pt[2];
+  });
 }
 
 ads_real acutDistance(const ads_point p1, const ads_point p2) {
-  if (!p1 || !p2) return 0.0;
-  return std::sqrt((p2[0] - p1[0]) * (p2[0] - p1[0]) + (p2[1] - p1[1]) * (p2[1] - p1[1]) +
-                   (p2[2] - p1[2]) * (p2[2] - p1[2]));
+  return host::guardedCall(__func__, [&]() -> ads_real {
+    if (!p1 || !p2) return 0.0;
+    return std::sqrt((p2[0] - p1[0]) * (p2[0] - p1[0]) + (p2[1] - p1[1]) * (p2[1] - p1[1]) +
+                     (p2[2] - p1[2]) * (p2[2] - p1[2]));
+  });
 }
 
 // In the XY plane, from the X axis, in [0, 2pi).
 ads_real acutAngle(const ads_point p1, const ads_point p2) {
-  if (!p1 || !p2) return 0.0;
-  double a = std::atan2(p2[1] - p1[1], p2[0] - p1[0]);
-  if (a < 0) a += host::kTwoPi;
-  return a >= host::kTwoPi ? 0.0 : a;
+  return host::guardedCall(__func__, [&]() -> ads_real {
+    if (!p1 || !p2) return 0.0;
+    double a = std::atan2(p2[1] - p1[1], p2[0] - p1[0]);
+    if (a < 0) a += host::kTwoPi;
+    return a >= host::kTwoPi ? 0.0 : a;
+  });
 }
 
 int acdbInters(const ads_point from1, const ads_point to1, const ads_point from2,

@@ -25,15 +25,16 @@
 #include <utility>
 
 #include "acedads.h"
-#include "api/guarded_call.h"
-#include "commands/ask.h"
-#include "commands/input_text.h"
-#include "commands/keywords.h"
-#include "core/host_errors.h"
+#include "base/ask.h"
+#include "base/coords.h"
+#include "base/guarded_call.h"
+#include "base/host_errors.h"
+#include "base/input_text.h"
+#include "base/keywords.h"
+#include "base/resbuf_list.h"
 #include "core/session.h"
-#include "core/support_path.h"
-#include "select/coords.h"
-#include "select/entity_names.h"
+#include "db/entity_names.h"
+#include "platform/support_path.h"
 #include "select/pick.h"
 
 namespace host {
@@ -48,18 +49,15 @@ struct InitGet {
   KeywordList keywords;
 };
 
-// Set by acedInitGet for the next get call only.
-InitGet& pendingInitGet() {
-  static InitGet state;
-  return state;
-}
+struct InputState {
+  InitGet pending;          // set by acedInitGet for the next get call only
+  std::string lastKeyword;  // of the last RTKWORD, for acedGetInput
+};
+
+InitGet& pendingInitGet() { return host::context().state<InputState>().pending; }
 InitGet takeInitGet() { return std::exchange(pendingInitGet(), InitGet()); }
 
-// The keyword of the last RTKWORD, for acedGetInput.
-std::string& lastKeyword() {
-  static std::string k;
-  return k;
-}
+std::string& lastKeyword() { return host::context().state<InputState>().lastKeyword; }
 
 void say(const std::string& line) { session().print(line + "\n"); }
 
@@ -382,11 +380,8 @@ int fileDialog(const char* title, const char* defawlt, const char* ext, int flag
         continue;
       }
     }
-    char* copy = static_cast<char*>(std::malloc(name.size() + 1));
-    if (!copy) return RTERROR;
-    std::memcpy(copy, name.c_str(), name.size() + 1);
-    result->restype = RTSTR;
-    result->resval.rstring = copy;  // the caller frees it, as acutRelRb does
+    result->resval.rstring = host::copyText(name);
+    result->restype = RTSTR;  // the caller frees it, as acutRelRb does
     return RTNORM;
   }
 }

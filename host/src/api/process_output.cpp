@@ -1,8 +1,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/support_path.h"
 #include "platform.h"
+#include "platform/support_path.h"
 
 namespace platform {
 

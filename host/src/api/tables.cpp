@@ -5,11 +5,11 @@
 #include <exception>
 
 #include "acedads.h"
-#include "api/guarded_call.h"
-#include "core/host_errors.h"
+#include "base/guarded_call.h"
+#include "base/host_errors.h"
+#include "base/resbuf_list.h"
 #include "core/session.h"
 #include "db/entity_resbuf.h"
-#include "db/resbuf_list.h"
 
 namespace {
 
@@ -36,20 +36,20 @@ db::Database* databaseFor(Table t) {
 
 resbuf* layerRecord(const db::Database& db, uint32_t index) {
   const db::Layer& layer = db.layers.at(index);
-  db::RbListBuilder list;
-  list.appendText(0, "LAYER");
-  list.appendText(2, layer.name);
-  list.appendInt(70, layer.flags);
-  list.appendInt(62, layer.color);
-  list.appendText(6, layer.linetype);
+  host::RbListBuilder list;
+  list.addText(0, "LAYER");
+  list.addText(2, layer.name);
+  list.addInt(70, layer.flags);
+  list.addInt(62, layer.color);
+  list.addText(6, layer.linetype);
   return list.release();
 }
 
 resbuf* otherRecord(const db::Database& db, const char* type, const db::TableRecord& r) {
-  db::RbListBuilder list;
-  list.appendText(0, type);
-  list.appendText(2, r.name);
-  list.appendInt(70, r.flags);
+  host::RbListBuilder list;
+  list.addText(0, type);
+  list.addText(2, r.name);
+  list.addInt(70, r.flags);
   for (const db::Group& g : r.groups) db::appendGroup(list, db, g);
   return list.release();
 }

@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "commands/ask.h"
-#include "commands/input_text.h"
+#include "base/ask.h"
+#include "base/input_text.h"
 #include "core/session.h"
 
 namespace host {

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "select/coords.h"
+#include "base/coords.h"
 
 namespace host {
 

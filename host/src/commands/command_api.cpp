@@ -6,18 +6,15 @@
 #include <vector>
 
 #include "acedads.h"
-#include "api/resbuf_kind.h"
+#include "base/guarded_call.h"
+#include "base/resbuf_kind.h"
+#include "base/resbuf_list.h"
 #include "commands/command_processor.h"
 #include "core/session.h"
 
 namespace host {
 
 namespace {
-
-struct RbFree {
-  void operator()(resbuf* rb) const noexcept { acutRelRb(rb); }
-};
-using OwnedList = std::unique_ptr<resbuf, RbFree>;
 
 CmdToken pointToken(const resbuf* rb) {
   CmdToken t;
@@ -98,18 +95,6 @@ int runCommands(const resbuf* rb, bool finish) {
   return commandProcessor().run(tokens, finish);
 }
 
-template <typename Fn>
-int guarded(Fn fn) {
-  try {
-    return fn();
-  } catch (const std::exception& e) {
-    session().print(std::string("** command: ") + e.what() + " **\n");
-  } catch (...) {
-    session().print("** command: erreur interne **\n");
-  }
-  return RTERROR;
-}
-
 }  // namespace
 }  // namespace host
 
@@ -118,15 +103,18 @@ extern "C" {
 int acedCommandS(int rtype, ...) {
   va_list ap;
   va_start(ap, rtype);
-  host::OwnedList list(host::buildListV(rtype, ap, /*endAtNone=*/true));
+  const int status = host::guardedCall(__func__, [&] {
+    const host::RbList list = host::buildList(rtype, ap, /*endAtNone=*/true);
+    return host::runCommands(list.get(), /*finish=*/true);
+  });
   va_end(ap);
-  return host::guarded([&] { return host::runCommands(list.get(), /*finish=*/true); });
+  return status;
 }
 
 // With no argument at all, cancels the command waiting for arguments, as
 // (command) does; otherwise a command left waiting goes on at the next call.
 int acedCmdS(const struct resbuf* rb) {
-  return host::guarded([&] {
+  return host::guardedCall(__func__, [&] {
     if (!rb) {
       host::commandProcessor().cancel();
       return RTNORM;

@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "adsdef.h"
-#include "commands/ask.h"
+#include "base/ask.h"
 #include "core/command_stack.h"
 #include "core/session.h"
 
@@ -167,9 +167,6 @@ void CommandProcessor::cancel() {
   }
 }
 
-CommandProcessor& commandProcessor() {
-  static CommandProcessor* instance = new CommandProcessor();  // lives as long as the session
-  return *instance;
-}
+CommandProcessor& commandProcessor() { return context().state<CommandProcessor>(); }
 
 }  // namespace host

@@ -8,7 +8,8 @@
 #include "commands/builtin_commands.h"
 #include "commands/group_list.h"
 #include "core/session.h"
-#include "select/entity_names.h"
+#include "db/entity_names.h"
+#include "db/entity_ops.h"
 
 namespace host {
 
@@ -19,7 +20,12 @@ std::string currentLayer(Document& doc) {
   return v && !v->s.empty() ? v->s : "0";
 }
 
-bool makeEntity(const GroupList& list) { return acdbEntMake(list.head()) == RTNORM; }
+// Makes an entity as entmake does, ERRNO saying why it could not.
+bool makeEntity(Document& doc, const GroupList& list) {
+  const int error = db::makeFromList(doc.db(), currentLayer(doc), list.head(), false).error;
+  if (error) context().setErrno(error);
+  return error == 0;
+}
 
 // Name of the entity just made (the last one of the drawing).
 EntName lastMade(Document& doc) { return nameOfIndex(doc.db(), doc.db().entities.size() - 1); }
@@ -41,7 +47,7 @@ class LineCommand : public Command {
     }
     if (isOption(t, {"U", "UNDO", "ANNULER"}) && !points_.empty()) {
       if (!lines_.empty()) {
-        acdbEntDel(lines_.back().data());
+        db::toggleErased(doc_.db(), static_cast<size_t>(lines_.back()[0] - 1));
         lines_.pop_back();
       }
       points_.pop_back();
@@ -63,7 +69,7 @@ class LineCommand : public Command {
     toWorld(b.data()).store(wb);
     GroupList g;
     g.text(0, "LINE").text(8, currentLayer(doc_)).point(10, wa).point(11, wb);
-    if (!makeEntity(g)) {
+    if (!makeEntity(doc_, g)) {
       session().print("** LINE: la ligne n'a pas pu être créée **\n");
       return false;
     }
@@ -113,17 +119,17 @@ class Poly3dCommand : public Command {
         .integer(66, 1)
         .point(10, origin)
         .integer(70, 8 | (closed ? 1 : 0));
-    if (!makeEntity(head)) return failed();
+    if (!makeEntity(doc_, head)) return failed();
     for (const auto& p : points_) {
       double w[3];
       toWorld(p.data()).store(w);
       GroupList v;
       v.text(0, "VERTEX").text(8, layer).point(10, w).integer(70, 32);
-      if (!makeEntity(v)) return failed();
+      if (!makeEntity(doc_, v)) return failed();
     }
     GroupList end;
     end.text(0, "SEQEND").text(8, layer);
-    if (!makeEntity(end)) return failed();
+    if (!makeEntity(doc_, end)) return failed();
     points_.clear();
     return true;
   }
@@ -184,7 +190,7 @@ class Face3dCommand : public Command {
         .point(12, w[2])
         .point(13, w[3]);
     if (hidden_) g.integer(70, hidden_);
-    if (!makeEntity(g)) {
+    if (!makeEntity(doc_, g)) {
       session().print("** 3DFACE: la face n'a pas pu être créée **\n");
       return false;
     }

@@ -5,7 +5,8 @@
 #include "commands/builtin_commands.h"
 #include "commands/object_selection.h"
 #include "core/session.h"
-#include "select/entity_names.h"
+#include "db/entity_names.h"
+#include "db/entity_ops.h"
 
 namespace host {
 
@@ -20,11 +21,10 @@ class EraseCommand : public Command {
     if (t.kind != CmdToken::Enter) {
       return objects_.take(t, echo()) ? Step::More : reject(t, "des objets");
     }
-    const db::Database& db = doc_.db();
+    db::Database& db = doc_.db();
     for (uint32_t i : objects_.found()) {
       if (db.entities[i].erased) continue;  // entdel would bring it back
-      const EntName n = nameOfIndex(db, i);
-      acdbEntDel(n.data());
+      db::toggleErased(db, i);
     }
     return Step::Done;
   }

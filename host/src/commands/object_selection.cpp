@@ -3,9 +3,9 @@
 #include <cctype>
 #include <string>
 
-#include "commands/input_text.h"
+#include "base/input_text.h"
 #include "core/session.h"
-#include "select/entity_names.h"
+#include "db/entity_names.h"
 #include "select/pick.h"
 
 namespace host {
@@ -25,7 +25,7 @@ bool ObjectSelection::take(const CmdToken& t, bool echo) {
       break;
     }
     case CmdToken::Set: {
-      const SelectionSet* set = session().selectionSets().find(t.name);
+      const SelectionSet* set = selectionSets().find(t.name);
       if (!set) return false;
       selector_.names({set->members().begin(), set->members().end()});
       break;
@@ -45,7 +45,7 @@ bool ObjectSelection::take(const CmdToken& t, bool echo) {
       if (k == "L" || k == "LAST" || k == "D" || k == "DERNIER")
         selector_.last();
       else if (k == "P" || k == "PREVIOUS" || k == "PRECEDENT" || k == "PRÉCÉDENT")
-        selector_.names(session().selectionSets().previous());
+        selector_.names(selectionSets().previous());
       else if (k == "ALL" || k == "TOUT")
         selector_.all(false);
       else

@@ -4,15 +4,15 @@
 #include <filesystem>
 #include <memory>
 
-#include "commands/ask.h"
+#include "base/ask.h"
+#include "base/input_text.h"
 #include "commands/builtin_commands.h"
 #include "commands/drawing_extract.h"
-#include "commands/input_text.h"
 #include "commands/object_selection.h"
-#include "core/drawing_settings.h"
 #include "core/session.h"
-#include "core/support_path.h"
+#include "db/drawing_settings.h"
 #include "dxf/dxf.h"
+#include "platform/support_path.h"
 
 namespace host {
 

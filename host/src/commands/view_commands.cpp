@@ -5,9 +5,9 @@
 #include <cmath>
 #include <memory>
 
+#include "base/input_text.h"
 #include "commands/builtin_commands.h"
 #include "commands/command_processor.h"
-#include "commands/input_text.h"
 #include "core/session.h"
 #include "select/entity_shape.h"
 #include "select/pick.h"

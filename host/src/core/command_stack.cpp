@@ -73,9 +73,6 @@ bool CommandStack::run(std::string_view name) {
   return true;
 }
 
-CommandStack& commandStack() {
-  static CommandStack* stack = new CommandStack();
-  return *stack;
-}
+CommandStack& commandStack() { return session().commandStack(); }
 
 }  // namespace host

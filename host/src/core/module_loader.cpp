@@ -9,7 +9,7 @@
 
 #include "acedads.h"
 #include "core/session.h"
-#include "core/support_path.h"
+#include "platform/support_path.h"
 
 namespace host {
 namespace {

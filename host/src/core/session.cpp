@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "core/drawing_settings.h"
 #include "core/module_loader.h"
+#include "db/drawing_settings.h"
+#include "lisp/host_link.h"
 #include "lisp/interpreter.h"
-#include "select/selection_sets.h"
 
 namespace host {
 
@@ -55,12 +55,28 @@ void Document::replaceDatabase(std::unique_ptr<db::Database> db) {
   headerToSysVars(*db_, vars_);
 }
 
-Session::Session()
-    : modules_(std::make_unique<ModuleLoader>()), selections_(std::make_unique<SelectionSets>()) {
+Session::Session() : installed_(this), modules_(std::make_unique<ModuleLoader>()) {
+  state<lisp::ModuleLink>().invoke = [this](int moduleId, int funcCode, const resbuf* args,
+                                            resbuf** result) {
+    return modules_->invoke(moduleId, funcCode, args, result);
+  };
   documents_.push_back(std::make_unique<Document>(std::string()));
 }
 
-Session::~Session() = default;
+// The layers' states go first: they may still reach the documents and modules.
+Session::~Session() { clearStates(); }
+
+SysVars* Session::currentVars() {
+  Document* doc = currentPtr();
+  return doc ? &doc->vars() : nullptr;
+}
+
+std::vector<std::string> Session::moduleDirectories() const {
+  std::vector<std::string> dirs;
+  for (const auto& m : modules_->modules())
+    dirs.push_back(std::filesystem::path(m->path).parent_path().string());
+  return dirs;
+}
 
 Document& Session::newDocument(std::string path) {
   documents_.push_back(std::make_unique<Document>(std::move(path)));
@@ -115,10 +131,6 @@ void Session::print(std::string_view text) {
 
 void Session::setOutput(std::function<void(std::string_view)> sink) { out_ = std::move(sink); }
 
-void Session::setErrno(int n) {
-  if (Document* doc = currentPtr()) doc->vars().setInt("ERRNO", n);
-}
-
 void Session::notifyCommandWillStart(const std::string& cmd) {
   for (auto* r : std::vector<AcEditorReactor*>(editorReactors)) r->commandWillStart(cmd.c_str());
 }
@@ -138,9 +150,15 @@ void Session::notifySaveComplete(const std::string& actualName) {
     r->saveComplete(current().database(), actualName.c_str());
 }
 
-Session& session() {
-  static Session* instance = new Session();  // lives until the process ends
-  return *instance;
-}
+namespace {
+
+// Never destroyed: modules unloaded at exit may still call the host.
+Context& processSession() { return *new Session(); }
+
+const bool factoryInstalled = (installContextFactory(processSession), true);
+
+}  // namespace
+
+Session& session() { return static_cast<Session&>(context()); }
 
 }  // namespace host

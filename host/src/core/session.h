@@ -1,5 +1,7 @@
-// The state of the running host: open documents, loaded modules, command-line
-// output, the scripted user, reactors and selection sets.
+// The running host: it owns every piece of its mutable state. Its own parts are
+// the open documents, the loaded modules, the command stack, the command-line
+// output, the scripted user and the reactors; each layer above keeps the rest
+// as the session's state (Context::state), so a fresh session starts clean.
 #pragma once
 #include <functional>
 #include <memory>
@@ -9,9 +11,11 @@
 
 #include "acdocman.h"
 #include "aced.h"
-#include "answers.h"
+#include "base/answers.h"
+#include "base/context.h"
+#include "base/sysvars.h"
+#include "core/command_stack.h"
 #include "db/database.h"
-#include "sysvars.h"
 
 namespace lisp {
 class Interpreter;
@@ -20,7 +24,6 @@ class Interpreter;
 namespace host {
 
 class ModuleLoader;
-class SelectionSets;
 
 // One open drawing: its database, system variables and LISP namespace.
 class Document : public AcApDocument {
@@ -57,10 +60,11 @@ struct GrVector {
   int color, highlight;
 };
 
-class Session {
+class Session : public Context {
  public:
+  // Installs itself as the host's session until it is destroyed.
   Session();
-  ~Session();
+  ~Session() override;
 
   // Documents. The first is made by the host at start.
   Document& current() { return *documents_[current_]; }
@@ -74,16 +78,16 @@ class Session {
   // host does when it sends a module the messages of every drawing.
   void forEachDocument(const std::function<void()>& fn);
 
-  // Command-line output: every print, prompt and module message comes here.
-  void print(std::string_view text);
+  void print(std::string_view text) override;
+  // Where printed text goes instead of standard output (nullptr: back to it).
   void setOutput(std::function<void(std::string_view)> sink);
 
-  // Sets ERRNO of the current document; host calls do this when they fail.
-  void setErrno(int n);
+  ScriptedUser& user() override { return user_; }
+  SysVars* currentVars() override;
+  std::vector<std::string> moduleDirectories() const override;
 
-  ScriptedUser& user() { return user_; }
   ModuleLoader& modules() { return *modules_; }
-  SelectionSets& selectionSets() { return *selections_; }
+  CommandStack& commandStack() { return commandStack_; }
 
   // Reactors.
   std::vector<AcApDocManagerReactor*> docReactors;
@@ -100,15 +104,17 @@ class Session {
   std::vector<void*> resourceStack;
 
  private:
-  std::vector<std::unique_ptr<Document>> documents_;
-  size_t current_ = 0;
+  ContextInstallation installed_;  // first in, last out
   std::function<void(std::string_view)> out_;
   ScriptedUser user_;
   std::unique_ptr<ModuleLoader> modules_;
-  std::unique_ptr<SelectionSets> selections_;
+  CommandStack commandStack_;
+  std::vector<std::unique_ptr<Document>> documents_;
+  size_t current_ = 0;
 };
 
-// The one session of the process.
+// The session the host runs in: the newest one alive, or the process's own,
+// made on first use and kept to the end of the process.
 Session& session();
 
 }  // namespace host

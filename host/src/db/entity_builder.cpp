@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/host_errors.h"
+#include "base/host_errors.h"
 #include "db/entity_classes.h"
 
 namespace db {

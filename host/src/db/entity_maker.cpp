@@ -1,6 +1,6 @@
 #include <strings.h>
 
-#include "core/host_errors.h"
+#include "base/host_errors.h"
 #include "db/entity_ops.h"
 
 namespace db {

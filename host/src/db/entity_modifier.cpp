@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "core/host_errors.h"
+#include "base/host_errors.h"
 #include "db/entity_ops.h"
 
 namespace db {

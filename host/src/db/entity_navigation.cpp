@@ -1,4 +1,4 @@
-#include "core/host_errors.h"
+#include "base/host_errors.h"
 #include "db/entity_ops.h"
 
 namespace db {

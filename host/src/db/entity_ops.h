@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "db/entity_builder.h"
 
@@ -20,6 +21,12 @@ struct MakeResult {
 // the SEQEND that commits them, in one list or over several calls. Anything
 // out of sequence is refused and drops the pending complex entity.
 MakeResult makeEntities(Database& db, std::span<const InGroup> groups);
+
+// entmake of a result-buffer list, table records included (a LAYER, LTYPE or
+// STYLE list makes a record, which has no entity name: refused when
+// `wantsName`). Entities without a layer go on `currentLayer` when it exists.
+MakeResult makeFromList(Database& db, std::string_view currentLayer, const resbuf* list,
+                        bool wantsName);
 
 // entmod: changes the entity to the groups given; groups left out keep their
 // values. The type and handle cannot change; the layer can.

@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "api/resbuf_kind.h"
-#include "core/host_errors.h"
+#include "base/host_errors.h"
+#include "base/resbuf_kind.h"
 
 namespace db {
 
@@ -42,24 +42,24 @@ void appendGroup(RbListBuilder& list, const Database& db, const Group& g) {
   const RbKind kind = host::resbufKind(g.code);
   switch (g.kind) {
     case Group::Text:
-      if (kind == RbKind::Text) list.appendText(g.code, db.text(g));
+      if (kind == RbKind::Text) list.addText(g.code, db.text(g));
       break;
     case Group::Point:
       if (kind == RbKind::Point) {
-        resbuf* rb = list.append(g.code);
+        resbuf* rb = list.add(g.code);
         for (int i = 0; i < 3; ++i) rb->resval.rpoint[i] = g.v[i];
       }
       break;
     case Group::Real:
-      if (kind == RbKind::Real) list.append(g.code)->resval.rreal = g.v[0];
+      if (kind == RbKind::Real) list.add(g.code)->resval.rreal = g.v[0];
       break;
     case Group::Int:
       if (kind == RbKind::Short)
-        list.appendInt(g.code, static_cast<int>(g.asInt()));
+        list.addInt(g.code, static_cast<int>(g.asInt()));
       else if (kind == RbKind::Long)
-        list.append(g.code)->resval.rlong = static_cast<int32_t>(g.asInt());
+        list.add(g.code)->resval.rlong = static_cast<int32_t>(g.asInt());
       else if (kind == RbKind::Int64)
-        list.append(g.code)->resval.mnInt64 = g.asInt();
+        list.add(g.code)->resval.mnInt64 = g.asInt();
       break;
   }
 }
@@ -67,16 +67,16 @@ void appendGroup(RbListBuilder& list, const Database& db, const Group& g) {
 RbList entityToList(const Database& db, size_t index) {
   const Entity& e = db.entities[index];
   RbListBuilder list;
-  resbuf* name = list.append(-1);
+  resbuf* name = list.add(-1);
   name->resval.rlname[0] = static_cast<int64_t>(index) + 1;
   name->resval.rlname[1] = db.serial();
-  list.appendText(0, typeName(e.type));
+  list.addText(0, typeName(e.type));
   char hex[20];
   auto end = std::to_chars(hex, hex + sizeof hex, e.handle, 16).ptr;
   for (char* c = hex; c != end; ++c)
     if (*c >= 'a' && *c <= 'f') *c = static_cast<char>(*c - 'a' + 'A');
-  list.appendText(5, std::string_view(hex, static_cast<size_t>(end - hex)));
-  list.appendText(8, db.layers.at(e.layer).name);
+  list.addText(5, std::string_view(hex, static_cast<size_t>(end - hex)));
+  list.addText(8, db.layers.at(e.layer).name);
   // Extended data is only given to the applications that ask.
   for (const Group& g : e.groups)
     if (g.code < 1000) appendGroup(list, db, g);

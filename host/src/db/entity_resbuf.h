@@ -2,10 +2,13 @@
 #pragma once
 #include <vector>
 
+#include "base/resbuf_list.h"
 #include "db/entity_builder.h"
-#include "db/resbuf_list.h"
 
 namespace db {
+
+using host::RbList;
+using host::RbListBuilder;
 
 // The groups of a list as InGroups viewing its texts. Returns 0, or the host
 // ERRNO number of a group whose value cannot be read (a value code, a binary chunk).

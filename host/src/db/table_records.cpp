@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/host_errors.h"
+#include "base/host_errors.h"
 #include "db/database.h"
 
 namespace db {

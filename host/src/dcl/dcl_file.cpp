@@ -7,11 +7,11 @@
 #include <sstream>
 #include <vector>
 
-#include "core/support_path.h"
 #include "dcl/base_definitions.h"
 #include "dcl/dcl_error.h"
 #include "dcl/parser.h"
 #include "dcl/resolver.h"
+#include "platform/support_path.h"
 
 namespace fs = std::filesystem;
 

@@ -5,16 +5,13 @@
 
 #include "adsdlg.h"
 #include "core/session.h"
-#include "core/support_path.h"
 #include "dcl/dcl_error.h"
 #include "dcl/dialog_run.h"
+#include "platform/support_path.h"
 
 namespace dcl {
 
-DialogManager& dialogs() {
-  static DialogManager manager;
-  return manager;
-}
+DialogManager& dialogs() { return host::context().state<DialogManager>(); }
 
 int DialogManager::loadFile(std::string_view name) {
   std::string wanted(name);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/context.h"
 #include "dcl/progress_bar.h"
 
 namespace dcl {
@@ -12,12 +13,7 @@ struct Shown {
   std::string drawn;  // the line on the terminal now, "" when none
 };
 
-// Never destroyed: a module's static progress window may be destroyed after
-// this file's statics at exit.
-Shown& shown() {
-  static Shown* s = new Shown;
-  return *s;
-}
+Shown& shown() { return host::context().state<Shown>(); }
 
 // The newest dialog with a progress bar is the one drawn.
 void redraw() {

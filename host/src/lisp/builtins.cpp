@@ -1,4 +1,5 @@
 #include "lisp/builtins.h"
+#include "lisp/host_link.h"
 
 namespace lisp {
 
@@ -10,13 +11,8 @@ void registerBuiltins(Environment& env) {
   registerStringSubrs(env);
   registerOutputSubrs(env);
   registerFileSubrs(env);
-  registerEntitySubrs(env);
-  registerSelectionSubrs(env);
-  registerInputSubrs(env);
-  registerGeometrySubrs(env);
-  registerSystemSubrs(env);
   registerUserInputSubr(env);
-  registerDialogSubrs(env);
+  SubrGroup::registerAll(env);
 }
 
 }  // namespace lisp

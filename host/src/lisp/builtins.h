@@ -14,12 +14,6 @@ void registerCompareSubrs(Environment& env);
 void registerStringSubrs(Environment& env);
 void registerOutputSubrs(Environment& env);
 void registerFileSubrs(Environment& env);
-void registerEntitySubrs(Environment& env);
-void registerSelectionSubrs(Environment& env);
-void registerInputSubrs(Environment& env);
-void registerGeometrySubrs(Environment& env);
-void registerSystemSubrs(Environment& env);
 void registerUserInputSubr(Environment& env);
-void registerDialogSubrs(Environment& env);
 
 }  // namespace lisp

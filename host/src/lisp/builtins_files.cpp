@@ -3,14 +3,15 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/session.h"
-#include "core/support_path.h"
+#include "base/answers.h"
+#include "base/context.h"
 #include "lisp/args.h"
 #include "lisp/builtins.h"
 #include "lisp/error.h"
 #include "lisp/file_output.h"
 #include "lisp/printer.h"
 #include "lisp/subr.h"
+#include "platform/support_path.h"
 
 namespace lisp {
 
@@ -50,7 +51,7 @@ Value sClose(Args& a) {
 Value sReadLine(Args& a) {
   if (!a.given(0)) {
     // Without a file the line comes from the user, as a typed text.
-    host::Answer answer = host::session().user().take("");
+    host::Answer answer = host::context().user().take("");
     if (answer.kind == host::Answer::Cancel) raise(kCancelled);
     return answer.kind == host::Answer::Text ? makeString(answer.text) : Value();
   }

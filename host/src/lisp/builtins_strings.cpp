@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 
+#include "base/wcmatch.h"
 #include "lisp/args.h"
 #include "lisp/builtins.h"
 #include "lisp/error.h"
@@ -11,7 +12,6 @@
 #include "lisp/printer.h"
 #include "lisp/reader.h"
 #include "lisp/subr.h"
-#include "select/wcmatch.h"
 
 namespace lisp {
 

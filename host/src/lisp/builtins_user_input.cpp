@@ -25,8 +25,8 @@
 // an item is malformed.
 #include <vector>
 
-#include "core/answers.h"
-#include "core/session.h"
+#include "base/answers.h"
+#include "base/context.h"
 #include "lisp/args.h"
 #include "lisp/builtins.h"
 #include "lisp/error.h"
@@ -117,7 +117,7 @@ Value sUserInput(Args& a) {
   std::vector<host::Answer> answers;
   answers.reserve(a.size());
   for (size_t i = 0; i < a.size(); ++i) answers.push_back(toAnswer(a[i]));
-  host::ScriptedUser& user = host::session().user();
+  host::ScriptedUser& user = host::context().user();
   for (auto& answer : answers) user.push(std::move(answer));
   return Value::integer(static_cast<int32_t>(user.pending()));
 }

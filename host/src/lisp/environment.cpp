@@ -1,6 +1,6 @@
 #include "lisp/environment.h"
 
-#include "core/session.h"
+#include "base/context.h"
 #include "lisp/builtins.h"
 #include "lisp/printer.h"
 #include "lisp/reader.h"
@@ -63,7 +63,7 @@ std::string Environment::location(uint32_t pos) const {
 void Environment::print(std::string_view text) {
   if (text.empty()) return;
   atLineStart_ = text.back() == '\n';
-  host::session().print(text);
+  host::context().print(text);
 }
 
 Value Environment::pickSet(const int64_t name[2]) {

@@ -2,11 +2,11 @@
 // depth limit, and where errors meet the user's *error*.
 #include <exception>
 
-#include "core/module_loader.h"
-#include "core/session.h"
+#include "base/context.h"
 #include "lisp/arg_vec.h"
 #include "lisp/args.h"
 #include "lisp/environment.h"
+#include "lisp/host_link.h"
 #include "lisp/printer.h"
 #include "lisp/resbuf_convert.h"
 #include "lisp/stack_guard.h"
@@ -209,7 +209,8 @@ Value Environment::callUser(UserFunc& f, Value* args, size_t n) {
 Value Environment::callExternal(const External& f, Value* args, size_t n) {
   RbList in = argsToResbuf(*this, args, n);
   resbuf* out = nullptr;
-  const int status = host::session().modules().invoke(f.moduleId, f.funcCode, in.get(), &out);
+  const ModuleLink& link = host::context().state<ModuleLink>();
+  const int status = link.invoke ? link.invoke(f.moduleId, f.funcCode, in.get(), &out) : RTERROR;
   RbList result(out);
   if (status != RTNORM) return Value();
   return resbufToValue(*this, result.get());

@@ -3,20 +3,15 @@
 #include <cstdlib>
 
 #include "acedads.h"
+#include "base/context.h"
+#include "base/sysvars.h"
 #include "lisp/error.h"
 
 namespace lisp {
 
 int getVarInt(const char* name, int fallback) {
-  resbuf rb{};
-  if (acedGetVar(name, &rb) != RTNORM) return fallback;
-  switch (rb.restype) {
-    case RTSHORT: return rb.resval.rint;
-    case RTLONG: return rb.resval.rlong;
-    case RTREAL: return static_cast<int>(rb.resval.rreal);
-    case RTSTR: std::free(rb.resval.rstring); return fallback;
-    default: return fallback;
-  }
+  const host::SysVars* vars = host::context().currentVars();
+  return vars ? vars->getInt(name, fallback) : fallback;
 }
 
 void stopIfCancelled(int status) {

@@ -5,8 +5,8 @@
 #include <new>
 
 #include "adsdef.h"
-#include "core/host_errors.h"
-#include "core/session.h"
+#include "base/context.h"
+#include "base/host_errors.h"
 #include "lisp/arg_vec.h"
 #include "lisp/environment.h"
 #include "lisp/resbuf_convert.h"
@@ -62,7 +62,7 @@ int Interpreter::getSym(std::string_view name, resbuf** out) {
     *out = valueToResbuf(env, s->value).release();
     return RTNORM;
   } catch (...) {
-    host::session().setErrno(host::kErrInvalidSymbolValue);
+    host::context().setErrno(host::kErrInvalidSymbolValue);
     return RTERROR;
   }
 }
@@ -77,7 +77,7 @@ int Interpreter::putSym(std::string_view name, const resbuf* value) {
     }
   } catch (...) {
   }
-  host::session().setErrno(host::kErrInvalidSymbolName);
+  host::context().setErrno(host::kErrInvalidSymbolName);
   return RTERROR;
 }
 
@@ -113,12 +113,12 @@ int Interpreter::invoke(const resbuf* args, resbuf** result) {
   *result = nullptr;
   Environment& env = *env_;
   if (!args || args->restype != RTSTR || !args->resval.rstring) {
-    host::session().setErrno(host::kErrInvalidSymbolName);
+    host::context().setErrno(host::kErrInvalidSymbolName);
     return RTERROR;
   }
   Symbol* fn = env.symbols.find(args->resval.rstring);
   if (!fn || !Environment::isFunction(fn->value)) {
-    host::session().setErrno(host::kErrInvalidSymbolName);
+    host::context().setErrno(host::kErrInvalidSymbolName);
     return RTERROR;
   }
   RbList out;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "api/resbuf_kind.h"
+#include "base/resbuf_kind.h"
 #include "lisp/args.h"
 #include "lisp/environment.h"
 #include "lisp/error.h"
@@ -31,7 +31,7 @@ int hexDigit(char c) {
 }
 
 // One group (code . value) or (code x y [z]) of an entity data list.
-void appendGroup(RbBuilder& out, int code, const Value& value, const Value& group) {
+void appendGroup(host::RbListBuilder& out, int code, const Value& value, const Value& group) {
   switch (host::resbufKind(code)) {
     case RbKind::Point: {
       double p[3];
@@ -78,13 +78,7 @@ void appendGroup(RbBuilder& out, int code, const Value& value, const Value& grou
         if (hi < 0 || lo < 0) badGroup(group);
         bytes[i] = static_cast<char>(hi * 16 + lo);
       }
-      resbuf* rb = out.add(code);
-      rb->resval.rbinary.clen = static_cast<short>(bytes.size());
-      if (!bytes.empty()) {
-        rb->resval.rbinary.buf = static_cast<char*>(std::malloc(bytes.size()));
-        if (!rb->resval.rbinary.buf) throw std::bad_alloc();
-        std::memcpy(rb->resval.rbinary.buf, bytes.data(), bytes.size());
-      }
+      out.addBytes(code, bytes.data(), bytes.size());
       return;
     }
     case RbKind::None: badGroup(group);
@@ -92,7 +86,7 @@ void appendGroup(RbBuilder& out, int code, const Value& value, const Value& grou
 }
 
 // (-3 ("APP" group...) ...)
-void appendExtendedData(RbBuilder& out, const Value& apps, const Value& group) {
+void appendExtendedData(host::RbListBuilder& out, const Value& apps, const Value& group) {
   out.add(-3);
   for (const Cons* a = apps.consPtr(); a; a = a->cdr.consPtr()) {
     const Cons* app = a->car.consPtr();
@@ -161,47 +155,7 @@ Value itemValue(Environment& env, const resbuf* rb) {
 
 }  // namespace
 
-resbuf* RbBuilder::add(int restype) {
-  resbuf* rb = acutNewRb(restype);
-  if (!rb) throw std::bad_alloc();
-  if (tail_)
-    tail_->rbnext = rb;
-  else
-    head_.reset(rb);
-  tail_ = rb;
-  return rb;
-}
-
-void RbBuilder::addText(int restype, std::string_view text) {
-  char* copy = static_cast<char*>(std::malloc(text.size() + 1));
-  if (!copy) throw std::bad_alloc();
-  std::memcpy(copy, text.data(), text.size());
-  copy[text.size()] = '\0';
-  try {
-    add(restype)->resval.rstring = copy;
-  } catch (...) {
-    std::free(copy);
-    throw;
-  }
-}
-
-void RbBuilder::addPoint(int restype, const double p[3]) {
-  resbuf* rb = add(restype);
-  for (int k = 0; k < 3; ++k) rb->resval.rpoint[k] = p[k];
-}
-
-void RbBuilder::addName(int restype, const int64_t name[2]) {
-  resbuf* rb = add(restype);
-  rb->resval.rlname[0] = name[0];
-  rb->resval.rlname[1] = name[1];
-}
-
-RbList RbBuilder::take() {
-  tail_ = nullptr;
-  return std::move(head_);
-}
-
-void appendValue(Environment& env, RbBuilder& out, const Value& v) {
+void appendValue(Environment& env, host::RbListBuilder& out, const Value& v) {
   switch (v.type()) {
     case Type::Nil: out.add(RTNIL); return;
     case Type::Int:
@@ -249,13 +203,13 @@ void appendValue(Environment& env, RbBuilder& out, const Value& v) {
 }
 
 RbList valueToResbuf(Environment& env, const Value& v) {
-  RbBuilder b;
+  host::RbListBuilder b;
   appendValue(env, b, v);
   return b.take();
 }
 
 RbList argsToResbuf(Environment& env, const Value* args, size_t count) {
-  RbBuilder b;
+  host::RbListBuilder b;
   for (size_t i = 0; i < count; ++i) appendValue(env, b, args[i]);
   return b.take();
 }
@@ -328,7 +282,7 @@ Value resbufToItems(Environment& env, const resbuf* rb) {
 RbList entityListToResbuf(Environment& env, const Value& list) {
   (void)env;
   if (listLength(list) < 0) raiseType("listp", list);
-  RbBuilder b;
+  host::RbListBuilder b;
   for (const Cons* c = list.consPtr(); c; c = c->cdr.consPtr()) {
     const Cons* group = c->car.consPtr();
     if (!group || group->car.type() != Type::Int) badGroup(c->car);

@@ -16,31 +16,15 @@
 #include <string_view>
 
 #include "acedads.h"
+#include "base/resbuf_list.h"
 #include "lisp/value.h"
 
 namespace lisp {
 
 class Environment;
 
-struct RbRelease {
-  void operator()(resbuf* rb) const noexcept { acutRelRb(rb); }
-};
-// A result-buffer list owned by the caller.
-using RbList = std::unique_ptr<resbuf, RbRelease>;
-
-// Builds a list at its end; strings are copied with malloc as acutRelRb expects.
-class RbBuilder {
- public:
-  resbuf* add(int restype);
-  void addText(int restype, std::string_view text);
-  void addPoint(int restype, const double p[3]);
-  void addName(int restype, const int64_t name[2]);
-  RbList take();
-
- private:
-  RbList head_;
-  resbuf* tail_ = nullptr;
-};
+using host::RbList;
+using RbBuilder = host::RbListBuilder;
 
 // LISP -> result buffers. Raise a LispError for data the host cannot take
 // (functions, files).

@@ -1,5 +1,7 @@
 #include "lisp/value.h"
 
+#include "lisp/host_link.h"
+
 #include "acedads.h"
 #include "lisp/environment.h"
 
@@ -52,7 +54,7 @@ void Value::destroy(Type t, Object* o) noexcept {
 
 PickSet::~PickSet() {
   if (env) env->forgetPickSet(this);
-  acedSSFree(name);
+  PickSetRelease::release(name);
 }
 
 File::~File() { close(); }

@@ -9,9 +9,9 @@
 #include <climits>
 #include <filesystem>
 
-#include "core/support_path.h"
 #include "platform.h"
 #include "platform/stat_info.h"
+#include "platform/support_path.h"
 
 namespace fs = std::filesystem;
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "core/support_path.h"
 #include "platform.h"
 #include "platform/stat_info.h"
+#include "platform/support_path.h"
 #include "platform/wildcard.h"
 
 namespace platform {

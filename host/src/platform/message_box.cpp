@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/session.h"
+#include "base/answers.h"
+#include "base/context.h"
 #include "platform.h"
 
 namespace platform {
@@ -61,9 +62,9 @@ int messageBox(void* /*owner*/, const char* text, const char* caption, unsigned 
     const std::string title = caption ? caption : "Erreur";
     std::string names;
     for (const Button& b : buttons) names += (names.empty() ? "" : "/") + std::string(b.label);
-    host::session().print("[message] " + title + ": " + (text ? text : "") + " [" + names + "]\n");
+    host::context().print("[message] " + title + ": " + (text ? text : "") + " [" + names + "]\n");
 
-    const host::Answer a = host::session().user().take(title);
+    const host::Answer a = host::context().user().take(title);
     if (a.kind == host::Answer::Enter) {
       const size_t def = std::min<size_t>((type >> 8) & 0xFu, buttons.size() - 1);
       return buttons[def].id;
@@ -73,9 +74,9 @@ int messageBox(void* /*owner*/, const char* text, const char* caption, unsigned 
       for (const Button& b : buttons)
         if (strcasecmp(answer.c_str(), b.label) == 0 || strcasecmp(answer.c_str(), b.english) == 0)
           return b.id;
-      host::session().print("[message] " + title + ": pas de bouton \"" + answer + "\", Echap\n");
+      host::context().print("[message] " + title + ": pas de bouton \"" + answer + "\", Echap\n");
     } else if (a.kind != host::Answer::Cancel) {
-      host::session().print("[message] " + title + ": réponse inattendue, Echap\n");
+      host::context().print("[message] " + title + ": réponse inattendue, Echap\n");
     }
     return escapeAnswer(buttons);
   } catch (...) {

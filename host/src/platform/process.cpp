@@ -13,8 +13,8 @@
 #include <set>
 #include <thread>
 
-#include "core/support_path.h"
 #include "platform.h"
+#include "platform/support_path.h"
 
 extern char** environ;
 

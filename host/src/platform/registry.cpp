@@ -12,10 +12,10 @@
 #include <mutex>
 #include <sstream>
 
-#include "core/session.h"
-#include "core/support_path.h"
+#include "base/context.h"
 #include "platform.h"
 #include "platform/registry_data.h"
+#include "platform/support_path.h"
 
 namespace fs = std::filesystem;
 
@@ -34,6 +34,11 @@ std::mutex& registryMutex() {
 }
 
 // The file read and locked for one call; saved only when asked.
+// The state of the registry file whose unreadable lines were last reported.
+struct ReportedRegistry {
+  std::string state;
+};
+
 class RegistryFile {
  public:
   explicit RegistryFile(bool forWriting) : path_(registryFilePath()), guard_(registryMutex()) {
@@ -59,7 +64,7 @@ class RegistryFile {
       const std::string kept = path_ + ".bad";
       fs::copy_file(path_, kept, fs::copy_options::overwrite_existing, ec);
       if (!ec)
-        host::session().print("Registre " + path_ + ": ancien fichier gardé sous " + kept + "\n");
+        host::context().print("Registre " + path_ + ": ancien fichier gardé sous " + kept + "\n");
       badLines_ = 0;
     }
     const std::string text = data_.serialize();
@@ -83,10 +88,10 @@ class RegistryFile {
     const std::string state = path_ + ":" + std::to_string(st.st_size) + ":" +
                               std::to_string(st.st_mtim.tv_sec) + "." +
                               std::to_string(st.st_mtim.tv_nsec);
-    static std::string reported;
+    std::string& reported = host::context().state<ReportedRegistry>().state;
     if (state == reported) return;
     reported = state;
-    host::session().print("Registre " + path_ + ": " + std::to_string(badLines_) +
+    host::context().print("Registre " + path_ + ": " + std::to_string(badLines_) +
                           " ligne(s) illisible(s) ignorée(s)\n");
   }
 

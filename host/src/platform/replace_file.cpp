@@ -12,8 +12,8 @@
 #include <ostream>
 #include <streambuf>
 
-#include "core/support_path.h"
 #include "platform.h"
+#include "platform/support_path.h"
 
 namespace fs = std::filesystem;
 

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "core/support_path.h"
 #include "platform.h"
+#include "platform/support_path.h"
 
 namespace fs = std::filesystem;
 

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/support_path.h"
 #include "platform.h"
+#include "platform/support_path.h"
 
 namespace fs = std::filesystem;
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "select/coords.h"
+#include "base/coords.h"
 
 namespace db {
 class Database;

@@ -7,8 +7,8 @@
 #include <cstdio>
 
 #include "adsdef.h"
-#include "api/resbuf_kind.h"
-#include "core/host_errors.h"
+#include "base/host_errors.h"
+#include "base/resbuf_kind.h"
 
 namespace host {
 

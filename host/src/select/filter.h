@@ -7,8 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/wcmatch.h"
 #include "db/database.h"
-#include "select/wcmatch.h"
 
 struct resbuf;
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <vector>
 
-#include "select/coords.h"
+#include "base/coords.h"
 
 namespace db {
 class Database;

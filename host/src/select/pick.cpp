@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/sysvars.h"
+#include "base/sysvars.h"
 #include "db/database.h"
 #include "select/entity_shape.h"
 #include "select/region.h"

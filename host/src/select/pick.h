@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "select/coords.h"
+#include "base/coords.h"
 
 namespace db {
 class Database;

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "acedads.h"
-#include "api/guarded_call.h"
-#include "core/host_errors.h"
+#include "base/guarded_call.h"
+#include "base/host_errors.h"
 #include "core/session.h"
-#include "select/entity_names.h"
+#include "db/entity_names.h"
 #include "select/selection_sets.h"
 
 namespace host {
@@ -44,7 +44,7 @@ extern "C" {
 
 int acedSSLength(const ads_name ss, int32_t* len) {
   return guardedCall("sslength", [&] {
-    const host::SelectionSet* set = session().selectionSets().find(ss);
+    const host::SelectionSet* set = host::selectionSets().find(ss);
     if (!set || !len) return fail(host::kErrInvalidName);
     *len = static_cast<int32_t>(set->size());
     return RTNORM;
@@ -53,7 +53,7 @@ int acedSSLength(const ads_name ss, int32_t* len) {
 
 int acedSSName(const ads_name ss, int32_t i, ads_name entres) {
   return guardedCall("ssname", [&] {
-    const host::SelectionSet* set = session().selectionSets().find(ss);
+    const host::SelectionSet* set = host::selectionSets().find(ss);
     if (!set || !entres) return fail(host::kErrInvalidName);
     if (i < 0 || static_cast<size_t>(i) >= set->size()) return RTERROR;
     entres[0] = set->at(static_cast<size_t>(i))[0];
@@ -65,7 +65,7 @@ int acedSSName(const ads_name ss, int32_t i, ads_name entres) {
 int acedSSAdd(const ads_name ename, const ads_name sname, ads_name result) {
   return guardedCall("ssadd", [&] {
     if (!result) return fail(host::kErrNullPointer);
-    host::SelectionSets& sets = session().selectionSets();
+    host::SelectionSets& sets = host::selectionSets();
     if (ename) {
       if (const int err = host::checkEntity(ename)) return fail(err);
     }
@@ -90,7 +90,7 @@ int acedSSAdd(const ads_name ename, const ads_name sname, ads_name result) {
 
 int acedSSDel(const ads_name ename, const ads_name ss) {
   return guardedCall("ssdel", [&] {
-    host::SelectionSet* set = session().selectionSets().find(ss);
+    host::SelectionSet* set = host::selectionSets().find(ss);
     if (!set || !ename) return fail(host::kErrInvalidName);
     return set->remove(host::toName(ename)) ? RTNORM : RTERROR;
   });
@@ -98,7 +98,7 @@ int acedSSDel(const ads_name ename, const ads_name ss) {
 
 int acedSSMemb(const ads_name ename, const ads_name ss) {
   return guardedCall("ssmemb", [&] {
-    const host::SelectionSet* set = session().selectionSets().find(ss);
+    const host::SelectionSet* set = host::selectionSets().find(ss);
     if (!set || !ename) return fail(host::kErrInvalidName);
     return set->contains(host::toName(ename)) ? RTNORM : RTERROR;
   });
@@ -106,7 +106,7 @@ int acedSSMemb(const ads_name ename, const ads_name ss) {
 
 int acedSSFree(const ads_name sname) {
   return guardedCall("ssfree", [&] {
-    return session().selectionSets().release(sname) ? RTNORM : fail(host::kErrInvalidName);
+    return host::selectionSets().release(sname) ? RTNORM : fail(host::kErrInvalidName);
   });
 }
 

@@ -1,5 +1,7 @@
 #include "select/selection_sets.h"
 
+#include "base/context.h"
+
 #include <algorithm>
 
 namespace host {
@@ -81,5 +83,7 @@ std::vector<EntName> SelectionSets::previous() const {
   }
   return previousKept_;
 }
+
+SelectionSets& selectionSets() { return context().state<SelectionSets>(); }
 
 }  // namespace host

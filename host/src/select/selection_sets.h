@@ -10,9 +10,9 @@
 #include <unordered_set>
 #include <vector>
 
-namespace host {
+#include "db/entity_names.h"
 
-using EntName = std::array<int64_t, 2>;
+namespace host {
 
 struct EntNameHash {
   size_t operator()(const EntName& n) const { return std::hash<int64_t>()(n[0] * 1000003 + n[1]); }
@@ -63,5 +63,8 @@ class SelectionSets {
   int64_t previousId_ = 0;             // an open set, or 0
   std::vector<EntName> previousKept_;  // when that set was freed
 };
+
+// The selection sets of the running session.
+SelectionSets& selectionSets();
 
 }  // namespace host

@@ -1,6 +1,6 @@
 #include "select/selector.h"
 
-#include "select/entity_names.h"
+#include "db/entity_names.h"
 #include "select/entity_shape.h"
 #include "select/pick.h"
 

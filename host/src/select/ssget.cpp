@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "acedads.h"
-#include "commands/ask.h"
-#include "commands/input_text.h"
-#include "core/host_errors.h"
+#include "base/ask.h"
+#include "base/coords.h"
+#include "base/guarded_call.h"
+#include "base/host_errors.h"
+#include "base/input_text.h"
 #include "core/session.h"
-#include "select/coords.h"
-#include "select/entity_names.h"
+#include "db/entity_names.h"
 #include "select/filter.h"
 #include "select/pick.h"
 #include "select/selection_sets.h"
@@ -146,7 +147,7 @@ class SsGet {
     } else if (k == "D" || k == "L" || k == "_L" || k == "DERNIER") {
       sel_.last();
     } else if (k == "P" || k == "_P" || k == "PRECEDENT" || k == "PRÉCÉDENT") {
-      sel_.names(session().selectionSets().previous());
+      sel_.names(selectionSets().previous());
     } else {
       session().print("Option non valide: " + text + "\n");
     }
@@ -207,7 +208,7 @@ int selectEntities(const char* str, const void* pt1, const void* pt2, const resb
     else
       sel.area(geo::Area::polygon(pts), mode == "CP");
   } else if (mode == "P") {
-    sel.names(s.selectionSets().previous());
+    sel.names(selectionSets().previous());
   } else if (mode == "L") {
     sel.last();
   } else if (mode == "I") {
@@ -217,7 +218,7 @@ int selectEntities(const char* str, const void* pt1, const void* pt2, const resb
     return RTERROR;
   }
   if (sel.count() == 0) return RTERROR;  // nil: no set is made
-  SelectionSets& sets = s.selectionSets();
+  SelectionSets& sets = selectionSets();
   SelectionSet* set = sets.create(ss);
   if (!set) {
     s.setErrno(kErrTooManySelectionSets);
@@ -236,12 +237,6 @@ int selectEntities(const char* str, const void* pt1, const void* pt2, const resb
 
 extern "C" int acedSSGet(const ACHAR* str, const void* pt1, const void* pt2,
                          const struct resbuf* filter, ads_name ss) {
-  try {
-    return host::selectEntities(str, pt1, pt2, filter, ss);
-  } catch (const std::exception& e) {
-    host::session().print(std::string("ssget: ") + e.what() + "\n");
-  } catch (...) {
-    host::session().print("ssget: erreur interne\n");
-  }
-  return RTERROR;
+  return host::guardedCall(__func__,
+                           [&] { return host::selectEntities(str, pt1, pt2, filter, ss); });
 }

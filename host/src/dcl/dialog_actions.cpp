@@ -1,10 +1,11 @@
-#include "lisp/dialog_actions.h"
+#include "dcl/dialog_actions.h"
 
 #include <cstring>
 #include <memory>
 #include <new>
 #include <vector>
 
+#include "base/context.h"
 #include "lisp/environment.h"
 
 namespace lisp {
@@ -13,10 +14,11 @@ namespace {
 
 // Frames live behind pointers: an action may open a dialog of its own while
 // its frame is in use.
-std::vector<std::unique_ptr<DialogFrame>>& frames() {
-  static std::vector<std::unique_ptr<DialogFrame>> all;
-  return all;
-}
+struct Frames {
+  std::vector<std::unique_ptr<DialogFrame>> all;
+};
+
+std::vector<std::unique_ptr<DialogFrame>>& frames() { return host::context().state<Frames>().all; }
 
 DialogFrame* frameOf(const void* dialog) {
   for (auto& f : frames())

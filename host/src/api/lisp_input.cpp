@@ -6,9 +6,9 @@
 
 #include "acedads.h"
 #include "lisp/args.h"
-#include "lisp/builtins.h"
 #include "lisp/error.h"
 #include "lisp/host_call.h"
+#include "lisp/host_link.h"
 #include "lisp/subr.h"
 
 namespace lisp {
@@ -163,8 +163,10 @@ const Subr kSubrs[] = {
     {"ALERT", sAlert, nullptr, 1, 1},
 };
 
-}  // namespace
-
 void registerInputSubrs(Environment& env) { env.define(kSubrs, std::size(kSubrs)); }
+
+const SubrGroup kGroup(registerInputSubrs);
+
+}  // namespace
 
 }  // namespace lisp

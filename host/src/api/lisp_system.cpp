@@ -6,8 +6,8 @@
 #include "core/module_loader.h"
 #include "core/session.h"
 #include "lisp/args.h"
-#include "lisp/builtins.h"
 #include "lisp/error.h"
+#include "lisp/host_link.h"
 #include "lisp/printer.h"
 #include "lisp/resbuf_convert.h"
 #include "lisp/subr.h"
@@ -79,8 +79,10 @@ const Subr kSubrs[] = {
     {"EXIT", sExit, nullptr, 0, 0},           {"QUIT", sExit, nullptr, 0, 0},
 };
 
-}  // namespace
-
 void registerSystemSubrs(Environment& env) { env.define(kSubrs, std::size(kSubrs)); }
+
+const SubrGroup kGroup(registerSystemSubrs);
+
+}  // namespace
 
 }  // namespace lisp

@@ -5,7 +5,7 @@
 
 #include "acedads.h"
 #include "adsdlg.h"
-#include "api/guarded_call.h"
+#include "base/guarded_call.h"
 #include "core/session.h"
 #include "dcl/dialog_manager.h"
 

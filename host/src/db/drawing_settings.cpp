@@ -1,11 +1,11 @@
-#include "core/drawing_settings.h"
+#include "db/drawing_settings.h"
 
 #include <charconv>
 #include <cstdio>
 #include <string>
 
 #include "adsdef.h"
-#include "core/sysvars.h"
+#include "base/sysvars.h"
 #include "db/database.h"
 
 namespace host {

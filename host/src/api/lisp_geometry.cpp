@@ -4,8 +4,8 @@
 
 #include "acedads.h"
 #include "lisp/args.h"
-#include "lisp/builtins.h"
 #include "lisp/error.h"
+#include "lisp/host_link.h"
 #include "lisp/subr.h"
 
 namespace lisp {
@@ -113,8 +113,10 @@ const Subr kSubrs[] = {
     {"GRDRAW", sGrdraw, nullptr, 3, 4}, {"REDRAW", sRedraw, nullptr, 0, 2},
 };
 
-}  // namespace
-
 void registerGeometrySubrs(Environment& env) { env.define(kSubrs, std::size(kSubrs)); }
+
+const SubrGroup kGroup(registerGeometrySubrs);
+
+}  // namespace
 
 }  // namespace lisp

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "core/answers.h"
+#include "base/answers.h"
 
 namespace host {
 

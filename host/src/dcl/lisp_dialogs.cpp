@@ -9,10 +9,10 @@
 #include <string>
 
 #include "adsdlg.h"
+#include "dcl/dialog_actions.h"
 #include "lisp/args.h"
-#include "lisp/builtins.h"
-#include "lisp/dialog_actions.h"
 #include "lisp/error.h"
+#include "lisp/host_link.h"
 #include "lisp/subr.h"
 
 namespace lisp {
@@ -185,8 +185,10 @@ const Subr kSubrs[] = {
     {"END_LIST", sEndList, nullptr, 0, 0},
 };
 
-}  // namespace
-
 void registerDialogSubrs(Environment& env) { env.define(kSubrs, std::size(kSubrs)); }
+
+const SubrGroup kGroup(registerDialogSubrs);
+
+}  // namespace
 
 }  // namespace lisp

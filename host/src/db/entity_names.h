@@ -1,11 +1,14 @@
 // Entity names of a drawing: {index + 1, database serial}.
 #pragma once
+#include <array>
 #include <cstdint>
 
 #include "db/database.h"
-#include "select/selection_sets.h"
 
 namespace host {
+
+// {index + 1, database serial} for an entity, {id, 0} for a selection set.
+using EntName = std::array<int64_t, 2>;
 
 inline EntName nameOfIndex(const db::Database& db, size_t index) {
   return {static_cast<int64_t>(index) + 1, db.serial()};

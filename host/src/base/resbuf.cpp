@@ -6,8 +6,9 @@
 #include <string>
 
 #include "acedads.h"
-#include "api/resbuf_kind.h"
-#include "core/session.h"
+#include "base/guarded_call.h"
+#include "base/resbuf_kind.h"
+#include "base/resbuf_list.h"
 
 namespace host {
 
@@ -71,23 +72,15 @@ RbKind resbufKind(int t) {
   return RbKind::None;
 }
 
-static char* copyText(const char* s) {
-  if (!s) s = "";
-  const size_t n = std::strlen(s) + 1;
-  char* d = static_cast<char*>(std::malloc(n));
-  std::memcpy(d, s, n);
-  return d;
-}
-
-resbuf* buildListV(int type, va_list ap, bool endAtNone) {
-  resbuf* head = nullptr;
-  resbuf** tail = &head;
+RbList buildList(int type, va_list ap, bool endAtNone) {
+  RbListBuilder list;
   while (type != 0 && !(endAtNone && type == RTNONE)) {
-    resbuf* rb = acutNewRb(type == RTDXF0 ? 0 : type);
+    resbuf* rb = nullptr;
     switch (resbufKind(type)) {
-      case RbKind::Real: rb->resval.rreal = va_arg(ap, double); break;
+      case RbKind::Real: list.add(type)->resval.rreal = va_arg(ap, double); break;
       case RbKind::Point: {
         const double* p = va_arg(ap, const double*);
+        rb = list.add(type);
         if (p) {
           rb->resval.rpoint[0] = p[0];
           rb->resval.rpoint[1] = p[1];
@@ -95,12 +88,17 @@ resbuf* buildListV(int type, va_list ap, bool endAtNone) {
         }
         break;
       }
-      case RbKind::Short: rb->resval.rint = static_cast<short>(va_arg(ap, int)); break;
-      case RbKind::Long: rb->resval.rlong = va_arg(ap, int); break;
-      case RbKind::Int64: rb->resval.mnInt64 = va_arg(ap, int64_t); break;
-      case RbKind::Text: rb->resval.rstring = copyText(va_arg(ap, const char*)); break;
+      case RbKind::Short: list.addInt(type, va_arg(ap, int)); break;
+      case RbKind::Long: list.add(type)->resval.rlong = va_arg(ap, int); break;
+      case RbKind::Int64: list.add(type)->resval.mnInt64 = va_arg(ap, int64_t); break;
+      case RbKind::Text: {
+        const char* text = va_arg(ap, const char*);
+        list.addText(type == RTDXF0 ? 0 : type, text ? text : "");
+        break;
+      }
       case RbKind::Name: {
         const int64_t* n = va_arg(ap, const int64_t*);
+        rb = list.add(type);
         if (n) {
           rb->resval.rlname[0] = n[0];
           rb->resval.rlname[1] = n[1];
@@ -109,42 +107,36 @@ resbuf* buildListV(int type, va_list ap, bool endAtNone) {
       }
       case RbKind::Binary: {
         const ads_binary* b = va_arg(ap, const ads_binary*);
-        if (b && b->clen > 0 && b->buf) {
-          rb->resval.rbinary.clen = b->clen;
-          rb->resval.rbinary.buf = static_cast<char*>(std::malloc(b->clen));
-          std::memcpy(rb->resval.rbinary.buf, b->buf, b->clen);
-        }
+        const bool some = b && b->clen > 0 && b->buf;
+        list.addBytes(type, some ? b->buf : nullptr, some ? static_cast<size_t>(b->clen) : 0);
         break;
       }
-      case RbKind::None: break;
+      case RbKind::None: list.add(type); break;
     }
-    *tail = rb;
-    tail = &rb->rbnext;
     type = va_arg(ap, int);
   }
-  return head;
+  return list.take();
 }
 
-resbuf* copyList(const resbuf* rb) {
-  resbuf* head = nullptr;
-  resbuf** tail = &head;
+RbList copyList(const resbuf* rb) {
+  RbListBuilder list;
   for (; rb; rb = rb->rbnext) {
-    resbuf* c = acutNewRb(rb->restype);
-    c->resval = rb->resval;
     const RbKind k = resbufKind(rb->restype);
     if (k == RbKind::Text) {
-      c->resval.rstring = rb->resval.rstring ? copyText(rb->resval.rstring) : nullptr;
+      if (rb->resval.rstring)
+        list.addText(rb->restype, rb->resval.rstring);
+      else
+        list.add(rb->restype);
     } else if (k == RbKind::Binary) {
-      c->resval.rbinary.buf = nullptr;
-      if (rb->resval.rbinary.buf && rb->resval.rbinary.clen > 0) {
-        c->resval.rbinary.buf = static_cast<char*>(std::malloc(rb->resval.rbinary.clen));
-        std::memcpy(c->resval.rbinary.buf, rb->resval.rbinary.buf, rb->resval.rbinary.clen);
-      }
+      list.addBytes(rb->restype, rb->resval.rbinary.buf,
+                    rb->resval.rbinary.buf && rb->resval.rbinary.clen > 0
+                        ? static_cast<size_t>(rb->resval.rbinary.clen)
+                        : 0);
+    } else {
+      list.add(rb->restype)->resval = rb->resval;
     }
-    *tail = c;
-    tail = &c->rbnext;
   }
-  return head;
+  return list.take();
 }
 
 }  // namespace host
@@ -154,57 +146,37 @@ using host::RbKind;
 extern "C" {
 
 resbuf* acutNewRb(int type) {
-  resbuf* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
-  rb->restype = static_cast<short>(type);
-  return rb;
+  return host::guardedCall(__func__, [&]() -> resbuf* {
+    resbuf* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+    if (rb) rb->restype = static_cast<short>(type);
+    return rb;
+  });
 }
 
 int acutRelRb(resbuf* rb) {
-  while (rb) {
-    resbuf* next = rb->rbnext;
-    const RbKind k = host::resbufKind(rb->restype);
-    if (k == RbKind::Text)
-      std::free(rb->resval.rstring);
-    else if (k == RbKind::Binary)
-      std::free(rb->resval.rbinary.buf);
-    std::free(rb);
-    rb = next;
-  }
-  return RTNORM;
+  return host::guardedCall(__func__, [&]() -> int {
+    while (rb) {
+      resbuf* next = rb->rbnext;
+      const RbKind k = host::resbufKind(rb->restype);
+      if (k == RbKind::Text)
+        std::free(rb->resval.rstring);
+      else if (k == RbKind::Binary)
+        std::free(rb->resval.rbinary.buf);
+      std::free(rb);
+      rb = next;
+    }
+    return RTNORM;
+  });
 }
 
 resbuf* acutBuildList(int rtype, ...) {
   va_list ap;
   va_start(ap, rtype);
   // Ends at 0 or at RTNONE, as the host's documentation allows either.
-  resbuf* list = host::buildListV(rtype, ap, true);
+  resbuf* list =
+      host::guardedCall(__func__, [&] { return host::buildList(rtype, ap, true).release(); });
   va_end(ap);
   return list;
-}
-
-int acutPrintf(const ACHAR* format, ...) {
-  if (!format) return 0;
-  va_list ap;
-  va_start(ap, format);
-  va_list copy;
-  va_copy(copy, ap);
-  const int n = std::vsnprintf(nullptr, 0, format, copy);
-  va_end(copy);
-  if (n < 0) {
-    va_end(ap);
-    return n;
-  }
-  std::string text(static_cast<size_t>(n) + 1, '\0');
-  std::vsnprintf(text.data(), text.size(), format, ap);
-  va_end(ap);
-  text.resize(static_cast<size_t>(n));
-  host::session().print(text);
-  return n;
-}
-
-int acedPrompt(const ACHAR* text) {
-  if (text) host::session().print(text);
-  return RTNORM;
 }
 
 }  // extern "C"

@@ -1,10 +1,10 @@
-#include "core/answers.h"
+#include "base/answers.h"
 
 #include <charconv>
 #include <cstdio>
 #include <iostream>
 
-#include "core/session.h"
+#include "base/context.h"
 
 namespace host {
 namespace {
@@ -92,11 +92,11 @@ Answer ScriptedUser::take(const std::string& what) {
     return a;
   }
   if (interactive_) {
-    session().print(what.empty() ? std::string("> ") : what + " ");
+    context().print(what.empty() ? std::string("> ") : what + " ");
     std::string line;
     if (std::getline(std::cin, line)) return parseTyped(line);
   }
-  session().print("[utilisateur] aucune réponse en attente pour \"" + what + "\": Echap\n");
+  context().print("[utilisateur] aucune réponse en attente pour \"" + what + "\": Echap\n");
   Answer cancel;
   cancel.kind = Answer::Cancel;
   return cancel;

@@ -1,4 +1,4 @@
-#include "commands/keywords.h"
+#include "base/keywords.h"
 
 #include <cctype>
 

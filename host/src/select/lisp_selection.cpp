@@ -2,9 +2,9 @@
 // ssmemb. A set made here is owned by its LISP value and freed with it.
 #include "acedads.h"
 #include "lisp/args.h"
-#include "lisp/builtins.h"
 #include "lisp/error.h"
 #include "lisp/host_call.h"
+#include "lisp/host_link.h"
 #include "lisp/resbuf_convert.h"
 #include "lisp/subr.h"
 #include "lisp/symbols.h"
@@ -98,8 +98,13 @@ const Subr kSubrs[] = {
     {"SSLENGTH", sSslength, nullptr, 1, 1}, {"SSMEMB", sSsmemb, nullptr, 2, 2},
 };
 
-}  // namespace
-
 void registerSelectionSubrs(Environment& env) { env.define(kSubrs, std::size(kSubrs)); }
+
+const SubrGroup kGroup(registerSelectionSubrs);
+
+void freeSet(const int64_t name[2]) { acedSSFree(name); }
+const PickSetRelease kRelease(freeSet);
+
+}  // namespace
 
 }  // namespace lisp

@@ -1,10 +1,10 @@
-#include "core/support_path.h"
+#include "platform/support_path.h"
 
 #include <cstdlib>
 #include <filesystem>
 
-#include "core/module_loader.h"
-#include "core/session.h"
+#include "base/context.h"
+#include "base/sysvars.h"
 
 namespace host {
 
@@ -27,12 +27,11 @@ std::optional<std::string> findSupportFile(std::string_view name) {
 
   std::vector<fs::path> dirs;
   dirs.push_back(fs::current_path(ec));
-  if (Document* doc = session().currentPtr()) {
-    const std::string prefix = toFsPath(doc->vars().find("DWGPREFIX")->s);
-    if (!prefix.empty()) dirs.emplace_back(prefix);
+  if (const SysVars* vars = context().currentVars()) {
+    const SysVar* prefix = vars->find("DWGPREFIX");
+    if (prefix && !prefix->s.empty()) dirs.emplace_back(toFsPath(prefix->s));
   }
-  for (const auto& m : session().modules().modules())
-    dirs.push_back(fs::path(m->path).parent_path());
+  for (const std::string& dir : context().moduleDirectories()) dirs.emplace_back(dir);
   if (const char* extra = std::getenv("CADHOST_SUPPORT_PATH")) {
     std::string list(extra);
     size_t start = 0;

@@ -1,8 +1,8 @@
-#include "commands/ask.h"
+#include "base/ask.h"
 
 #include <charconv>
 
-#include "core/session.h"
+#include "base/context.h"
 
 namespace host {
 
@@ -32,7 +32,7 @@ std::string describeAnswer(const Answer& a) {
 }
 
 Answer askUser(const std::string& prompt) {
-  Session& s = session();
+  Context& s = context();
   // A person at an interactive host has seen the prompt and typed the answer.
   const bool typed = s.user().pending() == 0 && s.user().interactive();
   Answer a = s.user().take(prompt);

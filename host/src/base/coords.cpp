@@ -1,6 +1,6 @@
-#include "select/coords.h"
+#include "base/coords.h"
 
-#include "core/sysvars.h"
+#include "base/sysvars.h"
 
 namespace host::geo {
 

@@ -1,11 +1,12 @@
-#include "core/sysvars.h"
+#include "base/sysvars.h"
 
 #include <cctype>
 #include <cstring>
 
 #include "adsdef.h"
-#include "core/host_errors.h"
-#include "core/session.h"
+#include "base/context.h"
+#include "base/host_errors.h"
+#include "base/resbuf_list.h"
 
 namespace host {
 namespace {
@@ -127,11 +128,11 @@ int SysVars::getInt(std::string_view name, int fallback) const {
 int SysVars::get(std::string_view name, resbuf* out) const {
   const SysVar* v = find(name);
   if (!out) {
-    session().setErrno(kErrNullPointer);
+    context().setErrno(kErrNullPointer);
     return RTERROR;
   }
   if (!v) {
-    session().setErrno(kErrInvalidSymbolName);
+    context().setErrno(kErrInvalidSymbolName);
     return RTERROR;
   }
   out->restype = v->type;
@@ -142,8 +143,7 @@ int SysVars::get(std::string_view name, resbuf* out) const {
     case RTPOINT:
     case RT3DPOINT: std::memcpy(out->resval.rpoint, v->p, sizeof v->p); break;
     case RTSTR: {
-      out->resval.rstring = static_cast<char*>(std::malloc(v->s.size() + 1));
-      std::memcpy(out->resval.rstring, v->s.c_str(), v->s.size() + 1);
+      out->resval.rstring = copyText(v->s);
       break;
     }
     default: break;
@@ -154,15 +154,15 @@ int SysVars::get(std::string_view name, resbuf* out) const {
 int SysVars::set(std::string_view name, const resbuf* value) {
   SysVar* v = find(name);
   if (!value) {
-    session().setErrno(kErrNullPointer);
+    context().setErrno(kErrNullPointer);
     return RTERROR;
   }
   if (!v) {
-    session().setErrno(kErrInvalidSymbolName);
+    context().setErrno(kErrInvalidSymbolName);
     return RTERROR;
   }
   if (v->readOnly) {
-    session().setErrno(kErrReadOnlyVariable);
+    context().setErrno(kErrReadOnlyVariable);
     return RTERROR;
   }
   const short t = value->restype;
@@ -173,11 +173,11 @@ int SysVars::set(std::string_view name, const resbuf* value) {
     else if (t == RTLONG)
       n = value->resval.rlong;
     else {
-      session().setErrno(kErrInvalidSymbolValue);
+      context().setErrno(kErrInvalidSymbolValue);
       return RTERROR;
     }
     if (v->type == RTSHORT && (n < -32768 || n > 32767)) {
-      session().setErrno(kErrValueOutOfRange);
+      context().setErrno(kErrValueOutOfRange);
       return RTERROR;
     }
     v->i = static_cast<int>(n);
@@ -189,12 +189,12 @@ int SysVars::set(std::string_view name, const resbuf* value) {
     else if (t == RTLONG)
       v->r = value->resval.rlong;
     else {
-      session().setErrno(kErrInvalidSymbolValue);
+      context().setErrno(kErrInvalidSymbolValue);
       return RTERROR;
     }
   } else if (isPoint(v->type)) {
     if (!isPoint(t)) {
-      session().setErrno(kErrInvalidSymbolValue);
+      context().setErrno(kErrInvalidSymbolValue);
       return RTERROR;
     }
     v->p[0] = value->resval.rpoint[0];
@@ -202,7 +202,7 @@ int SysVars::set(std::string_view name, const resbuf* value) {
     v->p[2] = t == RT3DPOINT ? value->resval.rpoint[2] : 0.0;
   } else if (v->type == RTSTR) {
     if (t != RTSTR || !value->resval.rstring) {
-      session().setErrno(kErrInvalidSymbolValue);
+      context().setErrno(kErrInvalidSymbolValue);
       return RTERROR;
     }
     v->s = value->resval.rstring;

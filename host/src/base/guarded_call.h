@@ -27,12 +27,23 @@ R guardedCall(const char* what, Fn&& fn, R failure) {
   return failure;
 }
 
-// The failure is nullptr for calls that give a list, RTERROR for the others.
+// The failure is nullptr for calls that give a pointer, false for a yes/no,
+// RTERROR for the others; a call that gives nothing just stops.
 template <typename Fn>
 auto guardedCall(const char* what, Fn&& fn) {
   using R = std::invoke_result_t<Fn&>;
-  if constexpr (std::is_pointer_v<R>)
+  if constexpr (std::is_void_v<R>)
+    guardedCall(
+        what,
+        [&] {
+          fn();
+          return 0;
+        },
+        0);
+  else if constexpr (std::is_pointer_v<R>)
     return guardedCall(what, fn, static_cast<R>(nullptr));
+  else if constexpr (std::is_same_v<R, bool>)
+    return guardedCall(what, fn, false);
   else
     return guardedCall(what, fn, static_cast<R>(RTERROR));
 }

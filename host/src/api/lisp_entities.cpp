@@ -2,7 +2,7 @@
 // entget entnext entlast entdel entmod entupd handent tblnext tblsearch.
 #include "acedads.h"
 #include "lisp/args.h"
-#include "lisp/builtins.h"
+#include "lisp/host_link.h"
 #include "lisp/resbuf_convert.h"
 #include "lisp/subr.h"
 
@@ -81,8 +81,10 @@ const Subr kSubrs[] = {
     {"TBLSEARCH", sTblsearch, nullptr, 2, 3},
 };
 
-}  // namespace
-
 void registerEntitySubrs(Environment& env) { env.define(kSubrs, std::size(kSubrs)); }
+
+const SubrGroup kGroup(registerEntitySubrs);
+
+}  // namespace
 
 }  // namespace lisp

@@ -1,4 +1,4 @@
-#include "commands/input_text.h"
+#include "base/input_text.h"
 
 #include <charconv>
 

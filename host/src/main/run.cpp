@@ -12,12 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "core/drawing_settings.h"
+#include "main/run.h"
+
 #include "core/module_loader.h"
 #include "core/session.h"
-#include "core/support_path.h"
+#include "db/drawing_settings.h"
 #include "dxf/dxf.h"
 #include "lisp/interpreter.h"
+#include "platform/support_path.h"
 
 namespace {
 
@@ -175,7 +177,9 @@ void shutdown() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+namespace host {
+
+int runCadhost(int argc, char** argv) {
   Options options;
   std::string error;
   if (!parseArgs(argc, argv, options, error)) {
@@ -224,3 +228,5 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   return status;
 }
+
+}  // namespace host
