@@ -25,7 +25,7 @@
 #include "acedads.h"
 #include "core/session.h"
 #include "db/entity_builder.h"
-#include "db/resbuf_list.h"
+#include "base/resbuf_list.h"
 #include "dxf/dxf.h"
 
 namespace {
@@ -187,7 +187,7 @@ int measure(size_t count, int runs) {
   const size_t entities = d->entities.size();
   host::session().current().replaceDatabase(std::move(d));
   int32_t selected = 0;
-  db::RbList filter(acutBuildList(8, "LAYER_NAME", 0));
+  host::RbList filter(acutBuildList(8, "LAYER_NAME", 0));
   const double tSelect = best(runs, [&] {
     ads_name ss;
     if (acedSSGet("X", nullptr, nullptr, filter.get(), ss) == RTNORM) {
