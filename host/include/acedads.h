@@ -7,7 +7,13 @@
 
 extern "C" {
 
-// Result buffers.
+// Result buffers. Who owns a list: a list the host hands out (acedGetArgs,
+// acedGetSym, acdbEntGet, acdbTblNext, acdbTblSearch, acutBuildList, acedInvoke's
+// result) belongs to the caller, who releases it with acutRelRb; a list the
+// caller passes in (acedRetList, acedPutSym, acdbEntMake ...) stays the
+// caller's, the host keeps a copy. Texts in buffers are malloc'd: acutRelRb
+// frees them, and so must a caller that frees a single buffer's text itself
+// (acedGetVar of a string).
 HOST_API struct resbuf* acutNewRb(int type);
 HOST_API int acutRelRb(struct resbuf* rb);
 // Builds a list from (type, value) pairs ended by 0. Values: RTREAL and real
@@ -22,6 +28,7 @@ HOST_API int acedAlert(const ACHAR* text);
 HOST_API int acedDefun(const ACHAR* name, int funcNumber);
 HOST_API int acedUndef(const ACHAR* name, int funcNumber);
 HOST_API int acedGetFunCode(void);
+// A copy of the running function's arguments: the caller releases it.
 HOST_API struct resbuf* acedGetArgs(void);
 HOST_API int acedRetList(const struct resbuf* rbuf);
 HOST_API int acedRetVoid(void);
@@ -32,17 +39,20 @@ HOST_API int acedRetInt(int value);
 HOST_API int acedRetStr(const ACHAR* value);
 HOST_API int acedRetPoint(const ads_point value);
 HOST_API int acedRetName(const ads_name value, int type);
+// *value gets a list the caller releases (nullptr for nil or an unbound symbol).
 HOST_API int acedGetSym(const ACHAR* name, struct resbuf** value);
 HOST_API int acedPutSym(const ACHAR* name, struct resbuf* value);
 HOST_API int acedInvoke(const struct resbuf* args, struct resbuf** result);
 
 // System variables.
+// Fills the caller's buffer; a string value is a malloc'd text the caller frees.
 HOST_API int acedGetVar(const ACHAR* name, struct resbuf* result);
 HOST_API int acedSetVar(const ACHAR* name, const struct resbuf* value);
 
 // Entities.
 HOST_API int acdbEntMake(const struct resbuf* ent);
 HOST_API int acdbEntMakeX(const struct resbuf* ent, ads_name result);
+// The entity's list, which the caller releases.
 HOST_API struct resbuf* acdbEntGet(const ads_name ent);
 HOST_API int acdbEntNext(const ads_name ent, ads_name result);
 HOST_API int acdbEntLast(ads_name result);
