@@ -77,7 +77,7 @@ void FONCTION_ARX::lie() {
 
 bool FONCTION_ARX::estDeclarable() const {
   if (estEvenement() || nom_.empty()) return false;
-  return disponibilite_ == -1 || (disponibilite_ & kMasqueFonctionnalites) != 0;
+  return disponibilite_ == kToujoursDisponible || (disponibilite_ & kMasqueFonctionnalites) != 0;
 }
 
 FONCTION_ARX* teteTable() { return etat().tete; }
