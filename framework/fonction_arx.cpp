@@ -28,10 +28,6 @@ EtatTable& etat() {
   return e;
 }
 
-bool commenceParC(std::string_view s) {
-  return s.size() >= 2 && (s[0] == 'c' || s[0] == 'C') && s[1] == ':';
-}
-
 }  // namespace
 
 std::string construitNom(std::string_view s, std::string_view p, std::string_view nomCommande) {
