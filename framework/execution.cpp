@@ -89,7 +89,7 @@ void pasAnnulation(bool debut) {
 resbuf* executeEntree(FONCTION_ARX* entree, int32_t argument) {
   if (!entree || !entree->rappel()) return nullptr;
   EtatMemorise();
-  const bool gereEnvironnement = (entree->drapeauxEnvironnement() & 1u) == 0;
+  const bool gereEnvironnement = (entree->drapeauxEnvironnement() & kGardeEnvironnement) == 0;
   if (gereEnvironnement) {
     pasEcho(false);
     pasAnnulation(true);

@@ -28,10 +28,6 @@ EtatTable& etat() {
   return e;
 }
 
-bool commenceParC(std::string_view s) {
-  return s.size() >= 2 && (s[0] == 'c' || s[0] == 'C') && s[1] == ':';
-}
-
 }  // namespace
 
 std::string construitNom(std::string_view s, std::string_view p, std::string_view nomCommande) {
@@ -77,7 +73,7 @@ void FONCTION_ARX::lie() {
 
 bool FONCTION_ARX::estDeclarable() const {
   if (estEvenement() || nom_.empty()) return false;
-  return disponibilite_ == -1 || (disponibilite_ & kMasqueFonctionnalites) != 0;
+  return disponibilite_ == kToujoursDisponible || (disponibilite_ & kMasqueFonctionnalites) != 0;
 }
 
 FONCTION_ARX* teteTable() { return etat().tete; }

@@ -11,6 +11,16 @@ namespace framework {
 
 using RAPPEL_FONCTION = resbuf* (*)(int32_t);
 
+// Availability of an entry: always, or only when it shares a bit with the
+// module's feature mask (kMasqueFonctionnalites).
+constexpr int32_t kToujoursDisponible = -1;
+
+// Environment flags of an entry. With the lowest bit set the run leaves the
+// drawing's settings alone (no undo group, echo and object snaps untouched);
+// with it clear the whole value is the "osmode" imposed during the run.
+constexpr uint32_t kGardeEnvironnement = 1;
+constexpr uint32_t kSansAccrochage = 0;  // object snaps off during the run
+
 // Internal events run by host messages, never visible to LISP.
 enum EvenementInterne { kDessinCharge = 1, kDessinSauve = 2, kFinHote = 3 };
 
@@ -45,7 +55,7 @@ class FONCTION_ARX {
   RAPPEL_FONCTION rappel_;
   int32_t code_ = 0;
   uint32_t drapeaux_ = 0;
-  int32_t disponibilite_ = -1;
+  int32_t disponibilite_ = kToujoursDisponible;
   FONCTION_ARX* suivant_ = nullptr;
 };
 
@@ -70,7 +80,7 @@ bool listeTout();
 // Runs every entry carrying that internal event number, newest first.
 void executeEvenement(int numero);
 
-// The module's feature mask: only entries of availability -1 are ever declared.
+// The module's feature mask: only entries always available are ever declared.
 constexpr int32_t kMasqueFonctionnalites = 0;
 
 }  // namespace framework

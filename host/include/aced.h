@@ -4,17 +4,22 @@
 
 class AcDbDatabase;
 
+// Every notification does nothing unless overridden; the names say what an
+// override receives.
 class HOST_API AcEditorReactor {
  public:
   virtual ~AcEditorReactor() = default;
-  virtual void commandWillStart(const ACHAR* cmdStr) {}
-  virtual void commandEnded(const ACHAR* cmdStr) {}
-  virtual void commandCancelled(const ACHAR* cmdStr) {}
-  virtual void commandFailed(const ACHAR* cmdStr) {}
-  virtual void beginSave(AcDbDatabase* db, const ACHAR* intendedName) {}
-  virtual void saveComplete(AcDbDatabase* db, const ACHAR* actualName) {}
-  virtual void beginWblock(AcDbDatabase* db, const ACHAR* intendedName) {}
-  virtual void lispWillStart(const ACHAR* firstLine) {}
+  virtual void commandWillStart([[maybe_unused]] const ACHAR* cmdStr) {}
+  virtual void commandEnded([[maybe_unused]] const ACHAR* cmdStr) {}
+  virtual void commandCancelled([[maybe_unused]] const ACHAR* cmdStr) {}
+  virtual void commandFailed([[maybe_unused]] const ACHAR* cmdStr) {}
+  virtual void beginSave([[maybe_unused]] AcDbDatabase* db,
+                         [[maybe_unused]] const ACHAR* intendedName) {}
+  virtual void saveComplete([[maybe_unused]] AcDbDatabase* db,
+                            [[maybe_unused]] const ACHAR* actualName) {}
+  virtual void beginWblock([[maybe_unused]] AcDbDatabase* db,
+                           [[maybe_unused]] const ACHAR* intendedName) {}
+  virtual void lispWillStart([[maybe_unused]] const ACHAR* firstLine) {}
   virtual void lispEnded() {}
 };
 

@@ -6,11 +6,15 @@
 namespace {
 
 using framework::FONCTION_ARX;
+using framework::kSansAccrochage;
+using framework::kToujoursDisponible;
 
-FONCTION_ARX aideModule("C:QuorilARX", framework::commandeAide, "Aide sur le module", -1, 0);
-FONCTION_ARX aproposde("c:aproposde", framework::commandeAide, "Aide sur le module", -1, 0);
-FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer", -1,
-                     0);
+FONCTION_ARX aideModule("C:QuorilARX", framework::commandeAide, "Aide sur le module",
+                        kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX aproposde("c:aproposde", framework::commandeAide, "Aide sur le module",
+                       kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer",
+                     kToujoursDisponible, kSansAccrochage);
 
 }  // namespace
 

@@ -1,3 +1,4 @@
+#include "framework/fonction_arx.h"
 #include "framework/identite_module.h"
 
 namespace framework {
@@ -11,7 +12,7 @@ const IDENTITE_MODULE& identiteModule() {
                                              "",
                                              "1.0",
                                              "https://www.talvex-topo.fr/support",
-                                             -1,
+                                             kToujoursDisponible,
                                              /*documentsMdi=*/false,
                                              /*traceFin=*/true};
   return kIdentite;

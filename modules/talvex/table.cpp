@@ -11,6 +11,9 @@
 namespace {
 
 using framework::FONCTION_ARX;
+using framework::kGardeEnvironnement;
+using framework::kSansAccrochage;
+using framework::kToujoursDisponible;
 
 resbuf* initialisation(int32_t) {
   framework::changeTitre("TALVEX");
@@ -20,46 +23,74 @@ resbuf* initialisation(int32_t) {
 FONCTION_ARX evenementChargement(framework::kDessinCharge, initialisation,
                                  "Initialisation de TALVEX");
 // Road API: the file-format test, then the writing functions.
-FONCTION_ARX testes("testes", road::testeES, "test es", -1, 1);
-FONCTION_ARX ecriInfo0("ecri_info_0", road::CreationAxe, "Creation de l'axe", -1, 1);
-FONCTION_ARX ecriInfo1("ecri_info_1", road::EcritureTabulation, "Ecriture tabulation", -1, 1);
-FONCTION_ARX ecriInfo2("ecri_info_2", road::ModifTabulation, "Modif tabulation", -1, 1);
-FONCTION_ARX ecriInfo3("ecri_info_3", road::CreationAxePL, "Creation axe PL", -1, 1);
-FONCTION_ARX ecriInfo4("ecri_info_4", road::CreationAxe3D, "Creation axe 3D", -1, 1);
-FONCTION_ARX ecriInfo5("ecri_info_5", road::EcritureES, "Ecriture es", -1, 1);
-FONCTION_ARX ecriInfo9("ecri_info_9", road::EcritureSC, "Ecriture sc", -1, 1);
-FONCTION_ARX ecriInfo8("ecri_info_8", road::ModifPT, "Modif pt", -1, 1);
-FONCTION_ARX modifNmap("modif_nmap", road::ModifNomAxePlan, "Modif nom axe plan", -1, 1);
-FONCTION_ARX modifNmal("modif_nmal", road::ModifNomAxeLong, "Modif nom axe long", -1, 1);
-FONCTION_ARX modifPremprof("modif_premprof", road::ModifNumProf, "Modif num prof", -1, 1);
-FONCTION_ARX modifAbscd("modif_abscd", road::ModifAbsDebut, "Modif Abs Num", -1, 1);
-FONCTION_ARX suppAxep("supp_axep", road::SupprAxePlan, "Suppr Axe Plan", -1, 1);
-FONCTION_ARX suppAxel("supp_axel", road::SupprAxeLong, "Suppr Axe Long", -1, 1);
-FONCTION_ARX effaceAxs("efface_axs", road::SupprFichAxs, "Suppr Fich Axs", -1, 1);
-FONCTION_ARX copieAxs("copie_axs", road::CopieAxs, "Copie Axs", -1, 1);
-FONCTION_ARX renomeAxs("renome_axs", road::RenommeAxs, "Renomme Axs", -1, 1);
+FONCTION_ARX testes("testes", road::testeES, "test es", kToujoursDisponible, kGardeEnvironnement);
+FONCTION_ARX ecriInfo0("ecri_info_0", road::CreationAxe, "Creation de l'axe", kToujoursDisponible,
+                       kGardeEnvironnement);
+FONCTION_ARX ecriInfo1("ecri_info_1", road::EcritureTabulation, "Ecriture tabulation",
+                       kToujoursDisponible, kGardeEnvironnement);
+FONCTION_ARX ecriInfo2("ecri_info_2", road::ModifTabulation, "Modif tabulation",
+                       kToujoursDisponible, kGardeEnvironnement);
+FONCTION_ARX ecriInfo3("ecri_info_3", road::CreationAxePL, "Creation axe PL", kToujoursDisponible,
+                       kGardeEnvironnement);
+FONCTION_ARX ecriInfo4("ecri_info_4", road::CreationAxe3D, "Creation axe 3D", kToujoursDisponible,
+                       kGardeEnvironnement);
+FONCTION_ARX ecriInfo5("ecri_info_5", road::EcritureES, "Ecriture es", kToujoursDisponible,
+                       kGardeEnvironnement);
+FONCTION_ARX ecriInfo9("ecri_info_9", road::EcritureSC, "Ecriture sc", kToujoursDisponible,
+                       kGardeEnvironnement);
+FONCTION_ARX ecriInfo8("ecri_info_8", road::ModifPT, "Modif pt", kToujoursDisponible,
+                       kGardeEnvironnement);
+FONCTION_ARX modifNmap("modif_nmap", road::ModifNomAxePlan, "Modif nom axe plan",
+                       kToujoursDisponible, kGardeEnvironnement);
+FONCTION_ARX modifNmal("modif_nmal", road::ModifNomAxeLong, "Modif nom axe long",
+                       kToujoursDisponible, kGardeEnvironnement);
+FONCTION_ARX modifPremprof("modif_premprof", road::ModifNumProf, "Modif num prof",
+                           kToujoursDisponible, kGardeEnvironnement);
+FONCTION_ARX modifAbscd("modif_abscd", road::ModifAbsDebut, "Modif Abs Num", kToujoursDisponible,
+                        kGardeEnvironnement);
+FONCTION_ARX suppAxep("supp_axep", road::SupprAxePlan, "Suppr Axe Plan", kToujoursDisponible,
+                      kGardeEnvironnement);
+FONCTION_ARX suppAxel("supp_axel", road::SupprAxeLong, "Suppr Axe Long", kToujoursDisponible,
+                      kGardeEnvironnement);
+FONCTION_ARX effaceAxs("efface_axs", road::SupprFichAxs, "Suppr Fich Axs", kToujoursDisponible,
+                       kGardeEnvironnement);
+FONCTION_ARX copieAxs("copie_axs", road::CopieAxs, "Copie Axs", kToujoursDisponible,
+                      kGardeEnvironnement);
+FONCTION_ARX renomeAxs("renome_axs", road::RenommeAxs, "Renomme Axs", kToujoursDisponible,
+                       kGardeEnvironnement);
 // Road API: reading functions.
-FONCTION_ARX lecInfo0("lec_info_0", road::selectionAxe, "Selection axe", -1, 1);
-FONCTION_ARX lecInfo1("lec_info_1", road::lectureProfLPT, "Lecture prof lpt", -1, 1);
-FONCTION_ARX lecInfo2("lec_info_2", road::handlePT2PosPT, "Handle pt 2 pos pt", -1, 1);
-FONCTION_ARX lecInfo3("lec_info_3", road::selectionAxeLong, "Selection axe long", -1, 1);
-FONCTION_ARX lecInfo9("lec_info_9", road::lectureLPTCons, "Lecture lpt cons", -1, 1);
+FONCTION_ARX lecInfo0("lec_info_0", road::selectionAxe, "Selection axe", kToujoursDisponible,
+                      kGardeEnvironnement);
+FONCTION_ARX lecInfo1("lec_info_1", road::lectureProfLPT, "Lecture prof lpt", kToujoursDisponible,
+                      kGardeEnvironnement);
+FONCTION_ARX lecInfo2("lec_info_2", road::handlePT2PosPT, "Handle pt 2 pos pt", kToujoursDisponible,
+                      kGardeEnvironnement);
+FONCTION_ARX lecInfo3("lec_info_3", road::selectionAxeLong, "Selection axe long",
+                      kToujoursDisponible, kGardeEnvironnement);
+FONCTION_ARX lecInfo9("lec_info_9", road::lectureLPTCons, "Lecture lpt cons", kToujoursDisponible,
+                      kGardeEnvironnement);
 // The 3D tools' entries come here, before the point export.
-FONCTION_ARX talvexexppt("talvexexppt", road::exportPt19, "Export pt", -1, 1);
+FONCTION_ARX talvexexppt("talvexexppt", road::exportPt19, "Export pt", kToujoursDisponible,
+                         kGardeEnvironnement);
 // Layer freeze and thaw.
 FONCTION_ARX geleTout("gele_tout", road::geleTout,
-                      "Gele tous les plans sauf 0, talvex, c3d_symb et le courant", -1, 0);
+                      "Gele tous les plans sauf 0, talvex, c3d_symb et le courant",
+                      kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX libereTout("libere_tout", road::libereTout,
-                        "Libere les calques sauf *_ap, *_ta, *_za, *_al, courant, nomaxe", -1, 0);
+                        "Libere les calques sauf *_ap, *_ta, *_za, *_al, courant, nomaxe",
+                        kToujoursDisponible, kSansAccrochage);
 // Terrain settings.
-FONCTION_ARX ihmzlimite("ihmzlimite", road::ihmzlimite, "Affiche les Z min et max enregistrés", -1,
-                        0);
-FONCTION_ARX ihmcc("ihmcc", road::ihmcc, "Gestion des calques 3D", -1, 0);
+FONCTION_ARX ihmzlimite("ihmzlimite", road::ihmzlimite, "Affiche les Z min et max enregistrés",
+                        kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX ihmcc("ihmcc", road::ihmcc, "Gestion des calques 3D", kToujoursDisponible,
+                   kSansAccrochage);
 
-FONCTION_ARX aideModule("C:Talvex", framework::commandeAide, "Aide sur le module", -1, 0);
-FONCTION_ARX aproposde("c:aproposde", framework::commandeAide, "Aide sur le module", -1, 0);
-FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer", -1,
-                     0);
+FONCTION_ARX aideModule("C:Talvex", framework::commandeAide, "Aide sur le module",
+                        kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX aproposde("c:aproposde", framework::commandeAide, "Aide sur le module",
+                       kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer",
+                     kToujoursDisponible, kSansAccrochage);
 
 }  // namespace
 

@@ -60,13 +60,13 @@ void acceptWithOk(ads_callback_packet* p) {
 }
 
 int dclId = 0;
-void openConfirm(ads_callback_packet* p) {
+void openConfirm(ads_callback_packet*) {
   ads_hdlg inner = nullptr;
   ASSERT_EQ(ads_new_dialog("confirm", dclId, NULLCB, &inner), RTNORM);
   ads_start_dialog(inner, &seen.nestedStatus);
 }
 
-void openConfirmThatTerminates(ads_callback_packet* p) {
+void openConfirmThatTerminates(ads_callback_packet*) {
   ads_hdlg inner = nullptr;
   ASSERT_EQ(ads_new_dialog("confirm", dclId, NULLCB, &inner), RTNORM);
   ads_action_tile(inner, "accept", [](ads_callback_packet*) { ads_term_dialog(); });

@@ -1,5 +1,6 @@
 // The identity of the module this test program stands for.
 #include "framework/identite_module.h"
+#include "framework/fonction_arx.h"
 
 namespace framework {
 
@@ -12,7 +13,7 @@ const IDENTITE_MODULE& identiteModule() {
                                              "",
                                              "1.0",
                                              "https://exemple.test",
-                                             -1,
+                                             kToujoursDisponible,
                                              false,
                                              false};
   return kIdentite;

@@ -26,8 +26,10 @@ Value sPolar(Args& a) {
 // In 3D when both points are 3D, in plan otherwise.
 Value sDistance(Args& a) {
   double p[3], q[3];
-  const bool both3d = a.point(0, p) & a.point(1, q);
-  const double dx = q[0] - p[0], dy = q[1] - p[1], dz = both3d ? q[2] - p[2] : 0.0;
+  // Both points are read, whatever the first one is.
+  const bool p3d = a.point(0, p);
+  const bool q3d = a.point(1, q);
+  const double dx = q[0] - p[0], dy = q[1] - p[1], dz = p3d && q3d ? q[2] - p[2] : 0.0;
   return Value::real(std::sqrt(dx * dx + dy * dy + dz * dz));
 }
 
