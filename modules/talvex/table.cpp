@@ -7,6 +7,7 @@
 #include "road/calques_gel.h"
 #include "road/commandes_terrain.h"
 #include "talvex/reacteur_editeur.h"
+#include "terrain/fonctions_terrain.h"
 
 namespace {
 
@@ -51,7 +52,20 @@ FONCTION_ARX geleTout("gele_tout", road::geleTout,
                       "Gele tous les plans sauf 0, talvex, c3d_symb et le courant", -1, 0);
 FONCTION_ARX libereTout("libere_tout", road::libereTout,
                         "Libere les calques sauf *_ap, *_ta, *_za, *_al, courant, nomaxe", -1, 0);
-// Terrain settings.
+// The terrain mesh and the terrain settings.
+FONCTION_ARX ini3dterrain("ini3dterrain", terrain::ini3dterrain,
+                          "Initialise la liste des calques 3D et autres données", -1, 0);
+FONCTION_ARX mailleterrain("mailleterrain", terrain::mailleterrain,
+                           "Maillage du terrain avec les calques 3D du C.C.", -1, 0);
+FONCTION_ARX affichemaille("affichemaille", terrain::affichemaille, "Affichage du maillage", -1,
+                           0);
+FONCTION_ARX infomaille("infomaille", terrain::infomaille,
+                        "Retourne le nombre de triangles du maillage", -1, 0);
+FONCTION_ARX zpoint("zpoint", terrain::zpoint, "Donne le Z d'un point sur le maillage", -1, 0);
+FONCTION_ARX decoupeseg("decoupeseg", terrain::decoupeseg,
+                        "Découpe un segment sur les lignes des calques 3D du C.C.", -1, 0);
+FONCTION_ARX calzlimite("calzlimite", terrain::calzlimite, "Calcul du Z Min et Z Max du dessin",
+                        -1, 0);
 FONCTION_ARX ihmzlimite("ihmzlimite", road::ihmzlimite, "Affiche les Z min et max enregistrés", -1,
                         0);
 FONCTION_ARX ihmcc("ihmcc", road::ihmcc, "Gestion des calques 3D", -1, 0);
