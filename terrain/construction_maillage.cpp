@@ -46,8 +46,8 @@ bool tropLoin(const TRI_MAILLE& t, double distance, bool surAretes) {
 
 void signaleProblemes(const std::string& problemes) {
   if (problemes.empty()) return;
-  const std::string texte = "Des problemes sont signalés - Voici la liste :\r\n" + problemes +
-                            "\r\nFin de liste\r\n";
+  const std::string texte =
+      "Des problemes sont signalés - Voici la liste :\r\n" + problemes + "\r\nFin de liste\r\n";
   framework::fluxErreur() << texte << std::flush;
   platform::messageBox(nullptr, texte.c_str(), "Erreurs d'intégrité", MB_OK);
 }
@@ -110,7 +110,8 @@ bool construitMaillage(MAILLAGE& maillage, const PARAMETRES_CONSTRUCTION& parame
   // height it interpolated, so that their triangles keep their true corners.
   std::vector<PT_MAILLE*> parNumero(maillage.index().begin(), maillage.index().end());
   for (size_t k = n; k < sortie.nombrePoints(); ++k) {
-    PT_MAILLE* p = maillage.ajoutePoint(VECTEUR(sortie.xy[2 * k], sortie.xy[2 * k + 1], sortie.z[k]));
+    PT_MAILLE* p =
+        maillage.ajoutePoint(VECTEUR(sortie.xy[2 * k], sortie.xy[2 * k + 1], sortie.z[k]));
     p->numero = static_cast<int32_t>(k);
     parNumero.push_back(p);
   }

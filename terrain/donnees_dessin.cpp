@@ -48,7 +48,8 @@ class LECTEUR_DONNEES_3D : public framework::LECTEUR_ENTITES {
     std::vector<PT_MAILLE*> points;
     points.reserve(sommets.size());
     for (const auto& p : sommets) points.push_back(maillage_.ajoutePoint(versVecteur(p)));
-    for (size_t k = 0; k + 1 < points.size(); ++k) maillage_.ajouteSegment(points[k], points[k + 1]);
+    for (size_t k = 0; k + 1 < points.size(); ++k)
+      maillage_.ajouteSegment(points[k], points[k + 1]);
     if (ferme && points.size() > 2) maillage_.ajouteSegment(points.back(), points.front());
     return 1;
   }
@@ -67,8 +68,7 @@ class LECTEUR_FACES : public framework::LECTEUR_ENTITES {
     maillage_.ajouteTriangle(a, b, c);
     // A fourth corner apart from the third (and the first) makes a quadrilateral.
     const VECTEUR d = versVecteur(coins[3]);
-    if (!d.egal3D(*c) && !d.egal3D(*a))
-      maillage_.ajouteTriangle(a, c, maillage_.ajoutePoint(d));
+    if (!d.egal3D(*c) && !d.egal3D(*a)) maillage_.ajouteTriangle(a, c, maillage_.ajoutePoint(d));
     return 1;
   }
 

@@ -14,8 +14,8 @@ inline constexpr uint16_t kMarquesRequete = 0x004F;  // the five query marks
 inline constexpr uint16_t kMarqueProfonde = 0x0040;  // queries nested deeper than 4
 inline constexpr uint16_t kExclusion1 = 0x0010;
 inline constexpr uint16_t kExclusion2 = 0x0020;
-inline constexpr uint16_t kJumeau = 0x0400;       // point: stands for the first of its pair
-inline constexpr uint16_t kMur = 0x0400;          // segment: wall
+inline constexpr uint16_t kJumeau = 0x0400;         // point: stands for the first of its pair
+inline constexpr uint16_t kMur = 0x0400;            // segment: wall
 inline constexpr uint16_t kMurGaucheHaut = 0x0800;  // segment: its left side is high
 inline constexpr uint16_t kMurDecide = 0x1000;      // segment: side decided
 
@@ -34,9 +34,7 @@ struct PT_MAILLE : VECTEUR {
 
   // The point a record stands for: the first of the pair for a twin.
   PT_MAILLE* effectif() { return (drapeaux & kJumeau) && jumeau ? jumeau : this; }
-  const PT_MAILLE* effectif() const {
-    return (drapeaux & kJumeau) && jumeau ? jumeau : this;
-  }
+  const PT_MAILLE* effectif() const { return (drapeaux & kJumeau) && jumeau ? jumeau : this; }
   // The other record of the pair, whichever this one is; null for a single point.
   PT_MAILLE* autre() { return jumeau; }
   bool doubleZ() const { return effectif()->jumeau != nullptr; }

@@ -90,8 +90,8 @@ bool litMaillage(MAILLAGE& maillage, std::istream& entree, std::string& erreur) 
   for (uint32_t k = 0; k < nPoints; ++k) {
     VECTEUR p;
     if (!litReel(entree, p.x) || !litReel(entree, p.y) || !litReel(entree, p.z)) {
-      erreur = "Flux de maillage illisible : " + std::to_string(nPoints) +
-               " points annoncés, " + std::to_string(k) + " présents";
+      erreur = "Flux de maillage illisible : " + std::to_string(nPoints) + " points annoncés, " +
+               std::to_string(k) + " présents";
       return false;
     }
     if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) {

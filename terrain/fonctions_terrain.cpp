@@ -66,13 +66,12 @@ struct Selection {
   ads_name nom{};
   bool vide = true;
 };
-std::optional<Selection> selectionne(const std::string& calques, int32_t masque,
-                                     const char* mode, const double* p1 = nullptr,
-                                     const double* p2 = nullptr) {
+std::optional<Selection> selectionne(const std::string& calques, int32_t masque, const char* mode,
+                                     const double* p1 = nullptr, const double* p2 = nullptr) {
   Selection s;
   if (calques.empty()) return s;
-  framework::ListeResbuf filtre = framework::filtreObjets(
-      masque, framework::ListeResbuf(acutBuildList(8, calques.c_str(), 0)));
+  framework::ListeResbuf filtre =
+      framework::filtreObjets(masque, framework::ListeResbuf(acutBuildList(8, calques.c_str(), 0)));
   resbuf zero{};
   zero.restype = RTSHORT;
   acedSetVar("ERRNO", &zero);
@@ -105,9 +104,7 @@ framework::Point3D versScu(const framework::Point3D& p, bool versUtilisateur) {
   return r;
 }
 
-resbuf* liste3D(const framework::Point3D& p) {
-  return acutBuildList(RT3DPOINT, p.data(), 0);
-}
+resbuf* liste3D(const framework::Point3D& p) { return acutBuildList(RT3DPOINT, p.data(), 0); }
 
 // Every vertex or corner of what a selection holds.
 class COLLECTEUR_SOMMETS : public framework::LECTEUR_ENTITES {
@@ -173,7 +170,8 @@ class LECTEUR_POLYLIGNES : public framework::LECTEUR_ENTITES {
 
 bool memeNom(const std::string& a, const std::string& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+    return std::toupper(static_cast<unsigned char>(x)) ==
+           std::toupper(static_cast<unsigned char>(y));
   });
 }
 
@@ -207,10 +205,8 @@ resbuf* mailleterrain(int32_t) {
 
   const std::string calques =
       calquesLisp ? joint(textesListe("LSTCALQ3D")) : nomsCalques(projet->calques3d());
-  const auto selection =
-      selectionne(calques, framework::kObjetLigne | framework::kObjetPolyligne |
-                               framework::kObjetPoint,
-                  "X");
+  const auto selection = selectionne(
+      calques, framework::kObjetLigne | framework::kObjetPolyligne | framework::kObjetPoint, "X");
   if (!selection || (!selection->vide && !litDonnees3D(maillage, selection->nom))) {
     framework::fluxErreur() << "Mauvaise selection des données 3D" << std::endl;
     return nullptr;
@@ -268,16 +264,17 @@ resbuf* decoupeseg(int32_t) {
   auto sansHauteur = [&](double z) { return std::fabs(z - zNul) < 0.001; };
 
   std::vector<POLYLIGNE_LUE> polylignes;
-  const auto premiere = selectionne(nomsCalques(projet->calques3d()),
-                                    framework::kObjetLigne | framework::kObjetPolyligne, "C",
-                                    u1->data(), u2->data());
+  const auto premiere =
+      selectionne(nomsCalques(projet->calques3d()),
+                  framework::kObjetLigne | framework::kObjetPolyligne, "C", u1->data(), u2->data());
   if (!premiere) return nullptr;
   if (!premiere->vide) {
     LECTEUR_POLYLIGNES lecteur(polylignes);
     lecteur.parcourt(premiere->nom, false);
   }
   const auto seconde = selectionne(
-      calqueCbn(), framework::kObjetLigne | framework::kObjetPolyligne | framework::kObjetPolyligneLegere, "C",
+      calqueCbn(),
+      framework::kObjetLigne | framework::kObjetPolyligne | framework::kObjetPolyligneLegere, "C",
       u1->data(), u2->data());
   if (!seconde) return nullptr;
   if (!seconde->vide) {
@@ -293,7 +290,8 @@ resbuf* decoupeseg(int32_t) {
   };
   std::vector<Croisement> croisements;
   for (const POLYLIGNE_LUE& pl : polylignes) {
-    const bool marque = std::ranges::any_of(marques, [&](const std::string& m) { return memeNom(m, pl.calque); });
+    const bool marque =
+        std::ranges::any_of(marques, [&](const std::string& m) { return memeNom(m, pl.calque); });
     const size_t n = pl.sommets.size();
     const size_t aretes = pl.fermee && n > 2 ? n : (n > 0 ? n - 1 : 0);
     const size_t premierDeCette = croisements.size();
@@ -310,14 +308,15 @@ resbuf* decoupeseg(int32_t) {
         q.z = va.z + (pr.valide ? pr.abscisse : 0.0) * (vb.z - va.z);
       }
       // A vertex on the segment ends two edges: one crossing.
-      const bool deja = std::any_of(croisements.begin() + static_cast<long>(premierDeCette),
-                                    croisements.end(),
-                                    [&](const Croisement& c) { return c.point.egal2D(q); });
+      const bool deja =
+          std::any_of(croisements.begin() + static_cast<long>(premierDeCette), croisements.end(),
+                      [&](const Croisement& c) { return c.point.egal2D(q); });
       if (!deja) croisements.push_back({q, marque, p1.distanceXY(q)});
     }
   }
-  std::stable_sort(croisements.begin(), croisements.end(),
-                   [](const Croisement& a, const Croisement& b) { return a.distance < b.distance; });
+  std::stable_sort(
+      croisements.begin(), croisements.end(),
+      [](const Croisement& a, const Croisement& b) { return a.distance < b.distance; });
   framework::ListeResbuf resultat;
   for (const Croisement& c : croisements) {
     const framework::Point3D u = versScu({c.point.x, c.point.y, c.point.z}, true);
@@ -332,13 +331,13 @@ resbuf* decoupeseg(int32_t) {
 
 resbuf* calzlimite(int32_t) {
   auto projet = road::api::ouvreProjet();
-  const int32_t types = framework::kObjetFace3D | framework::kObjetLigne |
-                        framework::kObjetPoint | framework::kObjetPolyligne;
+  const int32_t types = framework::kObjetFace3D | framework::kObjetLigne | framework::kObjetPoint |
+                        framework::kObjetPolyligne;
   std::vector<framework::Point3D> sommets;
   const auto premiere = selectionne(nomsCalques(projet->calquesSelection()), types, "X");
-  const auto seconde =
-      premiere ? selectionne(calqueCbn(), types | framework::kObjetPolyligneLegere, "X")
-               : std::nullopt;
+  const auto seconde = premiere
+                           ? selectionne(calqueCbn(), types | framework::kObjetPolyligneLegere, "X")
+                           : std::nullopt;
   int compte = 0;
   if (premiere && seconde) {
     COLLECTEUR_SOMMETS collecteur(sommets);

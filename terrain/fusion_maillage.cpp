@@ -2,7 +2,6 @@
 // mesh from the old one, whose content then takes the old one's place.
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 #include <vector>
 
 #include "terrain/maillage.h"
@@ -30,13 +29,13 @@ void MAILLAGE::fusionnePoints() {
   nouveau.problemes_ = problemes_;
   const BOITE b = boite();
   nouveau.grille_.prepare(b.min, b.max, points_.size());
-  for (PT_MAILLE* p : std::views::reverse(points_)) {
+  // Oldest first: of two heights within the tolerance, the first read stays.
+  for (PT_MAILLE* p : points_) {
     nouveau.trouvePoint(*p, true, variante_.libelleFusion);
     if (p->jumeau) nouveau.trouvePoint(*p->jumeau, true, variante_.libelleFusion);
   }
-  for (SEG_MAILLE* s : std::views::reverse(segments_)) nouveau.trouveSegment(*s->a, *s->b, true);
-  for (TRI_MAILLE* t : std::views::reverse(triangles_))
-    nouveau.trouveTriangle(*t->p[0], *t->p[1], *t->p[2], true);
+  for (SEG_MAILLE* s : segments_) nouveau.trouveSegment(*s->a, *s->b, true);
+  for (TRI_MAILLE* t : triangles_) nouveau.trouveTriangle(*t->p[0], *t->p[1], *t->p[2], true);
   prendContenu(nouveau);
 }
 
@@ -50,7 +49,7 @@ void MAILLAGE::decoupeSegments() {
   nouveau.grille_.prepare(boiteTout.min, boiteTout.max, points_.size());
   construitGrille();
 
-  for (PT_MAILLE* p : std::views::reverse(points_)) {
+  for (PT_MAILLE* p : points_) {
     PT_MAILLE* trouve = nouveau.trouvePoint(*p, true);
     if (p->jumeau && trouve) {
       PT_MAILLE* jumeau = nouveau.donneJumeau(trouve, p->jumeau->z);
@@ -63,8 +62,7 @@ void MAILLAGE::decoupeSegments() {
     double distance;
   };
   std::vector<Coupe> coupes;
-  const std::vector<SEG_MAILLE*> anciens(segments_.rbegin(), segments_.rend());
-  for (SEG_MAILLE* s : anciens) {
+  for (SEG_MAILLE* s : segments_) {
     const PT_MAILLE& a = *s->a;
     const PT_MAILLE& b = *s->b;
     if (a.effectif() == b.effectif()) continue;
@@ -109,11 +107,15 @@ void MAILLAGE::decoupeSegments() {
     coupes.push_back({b, longueur});
     std::stable_sort(coupes.begin(), coupes.end(),
                      [](const Coupe& x, const Coupe& y) { return x.distance < y.distance; });
-    for (size_t k = 0; k + 1 < coupes.size(); ++k)
-      nouveau.trouveSegment(coupes[k].point, coupes[k + 1].point, true, kLibelleDecoupe);
+    // Each point found once, so that a height conflict is met (and reported) once.
+    PT_MAILLE* precedent = nullptr;
+    for (const Coupe& c : coupes) {
+      PT_MAILLE* p = nouveau.trouvePoint(c.point, true, kLibelleDecoupe);
+      if (precedent) nouveau.segmentEntre(precedent, p);
+      precedent = p;
+    }
   }
-  for (TRI_MAILLE* t : std::views::reverse(triangles_))
-    nouveau.trouveTriangle(*t->p[0], *t->p[1], *t->p[2], true);
+  for (TRI_MAILLE* t : triangles_) nouveau.trouveTriangle(*t->p[0], *t->p[1], *t->p[2], true);
   prendContenu(nouveau);
 }
 

@@ -139,6 +139,10 @@ SEG_MAILLE* MAILLAGE::trouveSegment(const VECTEUR& a, const VECTEUR& b, bool cre
                                     const char* libelle) {
   PT_MAILLE* pa = trouvePoint(a, creer, libelle);
   PT_MAILLE* pb = trouvePoint(b, creer, libelle);
+  return segmentEntre(pa, pb);
+}
+
+SEG_MAILLE* MAILLAGE::segmentEntre(PT_MAILLE* pa, PT_MAILLE* pb) {
   if (!pa || !pb || pa->effectif() == pb->effectif()) return nullptr;
   SEG_MAILLE* existant = nullptr;
   const PT_MAILLE* ea = pa->effectif();

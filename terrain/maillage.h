@@ -76,6 +76,9 @@ class MAILLAGE {
   // the same point.
   SEG_MAILLE* trouveSegment(const VECTEUR& a, const VECTEUR& b, bool creer,
                             const char* libelle = nullptr);
+  // The segment between two points of this mesh, made unless one with the
+  // same ends exists; null when both are the same point.
+  SEG_MAILLE* segmentEntre(PT_MAILLE* a, PT_MAILLE* b);
   TRI_MAILLE* trouveTriangle(const VECTEUR& a, const VECTEUR& b, const VECTEUR& c, bool creer);
   // The first triangle that holds (x, y), through the grid.
   TRI_MAILLE* triangleEn(double x, double y);
@@ -144,8 +147,8 @@ class MAILLAGE {
 // of the query's level is cleared on the cells' items first, then set on each
 // item handed out.
 template <typename Liste, typename F>
-void MAILLAGE::parcourt(double x0, double y0, double x1, double y1, double marge, Liste liste,
-                        F& f, uint16_t exclusion) {
+void MAILLAGE::parcourt(double x0, double y0, double x1, double y1, double marge, Liste liste, F& f,
+                        uint16_t exclusion) {
   if (!grille_.prete()) construitGrille();
   const PLAGE_CELLULES r = grille_.plage(x0, y0, x1, y1, marge);
   const uint16_t marque = marqueSuivante();

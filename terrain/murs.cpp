@@ -65,11 +65,10 @@ bool aDroiteDuMur(const SEG_MAILLE* mur, const VECTEUR& p) {
 
 // The walls of d in the order of their far end's direction seen from d.
 void trieMurs(PT_MAILLE* d) {
-  std::stable_sort(d->segments.begin(), d->segments.end(),
-                   [d](const SEG_MAILLE* x, const SEG_MAILLE* y) {
-                     return (*autreBout(x, d) - *d).angleDirection() <
-                            (*autreBout(y, d) - *d).angleDirection();
-                   });
+  std::stable_sort(
+      d->segments.begin(), d->segments.end(), [d](const SEG_MAILLE* x, const SEG_MAILLE* y) {
+        return (*autreBout(x, d) - *d).angleDirection() < (*autreBout(y, d) - *d).angleDirection();
+      });
 }
 
 // The walk shared by the evidence and the side of a point: for each wall w of
@@ -89,8 +88,7 @@ SEG_MAILLE* parcourtMurs(PT_MAILLE* d, const SEG_MAILLE* seul, F&& f) {
 }
 
 void ecritMurIndecidable(const SEG_MAILLE* mur) {
-  framework::fluxErreur() << kMurIndecidable << *mur->a->effectif() << " - "
-                          << *mur->b->effectif();
+  framework::fluxErreur() << kMurIndecidable << *mur->a->effectif() << " - " << *mur->b->effectif();
 }
 
 struct DECISION {
@@ -165,7 +163,8 @@ void propage(const SEG_MAILLE* w, SEG_MAILLE* n) {
     marque(n, n->preuves.back().cote);
     return;
   }
-  const bool enChaine = w->b->effectif() == n->a->effectif() || w->a->effectif() == n->b->effectif();
+  const bool enChaine =
+      w->b->effectif() == n->a->effectif() || w->a->effectif() == n->b->effectif();
   marque(n, enChaine == gaucheHaut(w) ? 1 : 0);
 }
 
@@ -297,8 +296,8 @@ void analyseMurs(MAILLAGE& maillage) {
     const int doubles = estDouble(s->a) + estDouble(s->b);
     if (doubles == 0) continue;
     PT_MAILLE* bout = boutCanonique(s);
-    const auto meme = std::ranges::find_if(bout->segments,
-                                           [&](const SEG_MAILLE* t) { return memesBouts(s, t); });
+    const auto meme =
+        std::ranges::find_if(bout->segments, [&](const SEG_MAILLE* t) { return memesBouts(s, t); });
     if (meme != bout->segments.end()) {
       maillage.retireSegment(s);
       if (doubles == 1) (*meme)->drapeaux |= kMur | kMurGaucheHaut;
@@ -363,16 +362,17 @@ void assigneDoubleZ(MAILLAGE& maillage) {
       PT_MAILLE* d = coin->effectif();
       if (!d->jumeau) continue;
       bool cotHaut = false;
-      const SEG_MAILLE* mur = parcourtMurs(d, nullptr, [&](SEG_MAILLE* w, PT_MAILLE* a, PT_MAILLE* b) {
-        if (b) {
-          if (!POINTGRP::aDroiteChemin(*a, *d, *b, centre, 1, true)) return false;
-          const bool deAversD = w->a->effectif() == a;
-          cotHaut = deAversD ? !gaucheHaut(w) : gaucheHaut(w);
-          return true;
-        }
-        cotHaut = gaucheHaut(w) != aDroiteDuMur(w, centre);
-        return true;
-      });
+      const SEG_MAILLE* mur =
+          parcourtMurs(d, nullptr, [&](SEG_MAILLE* w, PT_MAILLE* a, PT_MAILLE* b) {
+            if (b) {
+              if (!POINTGRP::aDroiteChemin(*a, *d, *b, centre, 1, true)) return false;
+              const bool deAversD = w->a->effectif() == a;
+              cotHaut = deAversD ? !gaucheHaut(w) : gaucheHaut(w);
+              return true;
+            }
+            cotHaut = gaucheHaut(w) != aDroiteDuMur(w, centre);
+            return true;
+          });
       if (!mur || !(mur->drapeaux & kMurDecide)) continue;
       PT_MAILLE* bas = d->z <= d->jumeau->z ? d : d->jumeau;
       PT_MAILLE* haut = bas == d ? d->jumeau : d;
