@@ -173,17 +173,19 @@ bool ecrisResultat(int fd, const triangulateio& out, bool aretes) {
   ::_exit(ecrisResultat(ecriture, sortieTriangle, aretes) ? 0 : kEcritureImpossible);
 }
 
-// Reads `n` items, the vector growing only as the data actually arrives: a
-// wrong count can never cost more memory than the bytes sent.
+// Reads `n` items, a count already checked. The room is reserved once (no
+// copies as the vector grows) but only touched as the data actually arrives,
+// through a small buffer rather than over zeros.
 template <class T>
 bool lisTableau(int fd, std::vector<T>& v, size_t n) {
-  constexpr size_t kMorceau = (size_t{1} << 20) / sizeof(T);
+  constexpr size_t kMorceau = (size_t{1} << 16) / sizeof(T);
+  T morceau[kMorceau];
   v.clear();
+  v.reserve(n);
   while (v.size() < n) {
-    const size_t deja = v.size();
-    const size_t k = std::min(n - deja, kMorceau);
-    v.resize(deja + k);
-    if (!lisTout(fd, v.data() + deja, k * sizeof(T))) return false;
+    const size_t k = std::min(n - v.size(), kMorceau);
+    if (!lisTout(fd, morceau, k * sizeof(T))) return false;
+    v.insert(v.end(), morceau, morceau + k);
   }
   return true;
 }
