@@ -19,6 +19,10 @@ TEST_P(Polygones, OrientationHoraireAuSeuilDeSurface) {
   EXPECT_NEAR(POINTGRP::aireSignee(mince), -1.0 / 2048, 1e-9);
   EXPECT_TRUE(POINTGRP::orienteHoraire(mince));
   attendPoint(mince[0], 1.0 / 1024, 0, 0);
+  // Area -0.000977, that products of national-grid coordinates would put under -0.001.
+  const double f = 1.0 / 4096;
+  std::vector<VECTEUR> limite = {P(8 * f, 4289 * f), P(13 * f, 295 * f), P(4 * f, 930 * f)};
+  EXPECT_TRUE(POINTGRP::orienteHoraire(limite));
   // Clockwise, area 1/512: left as it is.
   std::vector<VECTEUR> horaire = {P(0, 0), P(0, 1), P(1.0 / 256, 0)};
   EXPECT_FALSE(POINTGRP::orienteHoraire(horaire));
@@ -60,6 +64,11 @@ TEST_P(Polygones, IntersectionDeDeuxTrianglesEtCapacite) {
   const std::vector<VECTEUR> coin = {P(1, -1), P(1, 3), P(5, -1)};
   ASSERT_EQ(VECTEUR::Intersection(haut, coin, std::span(sortie, 6)), 4);
   EXPECT_NEAR(POINTGRP::aireSignee(std::span(sortie, 4)), -13.0 / 3, 1e-6);
+  // A large triangle by itself (adjacent mesh triangles share such edges): its
+  // own vertices lie on the clipping lines and must stay the only ones.
+  const std::vector<VECTEUR> grand = {P(0.1, 0.7), P(987.3, 12.9), P(401.7, 833.1)};
+  ASSERT_EQ(VECTEUR::Intersection(grand, grand, std::span(sortie, 6)), 3);
+  EXPECT_NEAR(POINTGRP::aireSignee(std::span(sortie, 3)), -POINTGRP::aireSignee(grand), 1e-6);
   // Apart.
   const std::vector<VECTEUR> loin = {P(10, 0), P(12, 0), P(11, 2)};
   EXPECT_EQ(VECTEUR::Intersection(haut, loin, std::span(sortie, 6)), 0);
