@@ -52,8 +52,8 @@ struct INTERSECTION_SEGMENTS {
   VECTEUR point;           // POINT: the crossing, z from the segment named below
   double parametre = 0.0;  // POINT: along the segment whose z was used
   bool surSecond = false;  // POINT: z and parameter taken along the second segment
-  // RECOUVREMENT: the endpoints sorted along the common line, an object given
-  // twice kept once (3 or 4 of them).
+  // RECOUVREMENT: the endpoints sorted by increasing x (by increasing y when
+  // the line is closer to vertical), an object given twice kept once (3 or 4).
   std::array<const VECTEUR*, 4> extremites{};
   int nbExtremites = 0;
 
@@ -82,8 +82,9 @@ struct POINTGRP {
                       double* valeur = nullptr);
   // mode -1 accepts side < 0, mode 1 side > 0; side = 0 too unless strict.
   static bool coteMode(const VECTEUR& a, const VECTEUR& b, const VECTEUR& p, int mode, bool strict);
-  // p passes the side test against both a->b and b->c on a right turn, against
-  // either one otherwise; when a equals b or b equals c (EPS_COORD) the
+  // p is on the side asked for (as coteMode) of the path a->b->c: where the
+  // path turns towards that side, p must pass the test against both edges,
+  // elsewhere against either; when a equals b or b equals c (EPS_COORD) the
   // remaining edge decides.
   static bool aDroiteChemin(const VECTEUR& a, const VECTEUR& b, const VECTEUR& c, const VECTEUR& p,
                             int mode, bool strict);
