@@ -37,6 +37,38 @@ std::optional<double> ArgumentsAppel::reel(size_t i) const {
   return std::nullopt;
 }
 
+std::optional<double> ArgumentsAppel::reelSeul(size_t i) const {
+  if (i >= items_.size() || items_[i]->restype != RTREAL) return std::nullopt;
+  return items_[i]->resval.rreal;
+}
+
+namespace {
+
+bool estPoint(const resbuf* rb) { return rb->restype == RTPOINT || rb->restype == RT3DPOINT; }
+
+framework::Point3D pointDe(const resbuf* rb) {
+  return {rb->resval.rpoint[0], rb->resval.rpoint[1],
+          rb->restype == RT3DPOINT ? rb->resval.rpoint[2] : 0.0};
+}
+
+}  // namespace
+
+std::optional<framework::Point3D> ArgumentsAppel::point(size_t i) const {
+  if (i >= items_.size() || !estPoint(items_[i])) return std::nullopt;
+  return pointDe(items_[i]);
+}
+
+std::optional<std::vector<framework::Point3D>> ArgumentsAppel::listePoints(size_t i) const {
+  if (i >= items_.size() || items_[i]->restype != RTLB) return std::nullopt;
+  std::vector<framework::Point3D> points;
+  for (const resbuf* rb = items_[i]->rbnext; rb; rb = rb->rbnext) {
+    if (rb->restype == RTLE) return points;
+    if (!estPoint(rb)) return std::nullopt;
+    points.push_back(pointDe(rb));
+  }
+  return std::nullopt;
+}
+
 std::unique_ptr<PROJETTALVEX> ouvreProjet() { return PROJETTALVEX::ouvre(std::nullopt, 0); }
 
 }  // namespace road::api

@@ -7,6 +7,7 @@
 #include "road/calques_gel.h"
 #include "road/commandes_terrain.h"
 #include "talvex/reacteur_editeur.h"
+#include "terrain/fonctions_terrain.h"
 
 namespace {
 
@@ -79,7 +80,25 @@ FONCTION_ARX geleTout("gele_tout", road::geleTout,
 FONCTION_ARX libereTout("libere_tout", road::libereTout,
                         "Libere les calques sauf *_ap, *_ta, *_za, *_al, courant, nomaxe",
                         kToujoursDisponible, kSansAccrochage);
-// Terrain settings.
+// The terrain mesh and the terrain settings.
+FONCTION_ARX ini3dterrain("ini3dterrain", terrain::ini3dterrain,
+                          "Initialise la liste des calques 3D et autres données",
+                          kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX mailleterrain("mailleterrain", terrain::mailleterrain,
+                           "Maillage du terrain avec les calques 3D du C.C.", kToujoursDisponible,
+                           kSansAccrochage);
+FONCTION_ARX affichemaille("affichemaille", terrain::affichemaille, "Affichage du maillage",
+                           kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX infomaille("infomaille", terrain::infomaille,
+                        "Retourne le nombre de triangles du maillage", kToujoursDisponible,
+                        kSansAccrochage);
+FONCTION_ARX zpoint("zpoint", terrain::zpoint, "Donne le Z d'un point sur le maillage",
+                    kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX decoupeseg("decoupeseg", terrain::decoupeseg,
+                        "Découpe un segment sur les lignes des calques 3D du C.C.",
+                        kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX calzlimite("calzlimite", terrain::calzlimite, "Calcul du Z Min et Z Max du dessin",
+                        kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX ihmzlimite("ihmzlimite", road::ihmzlimite, "Affiche les Z min et max enregistrés",
                         kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX ihmcc("ihmcc", road::ihmcc, "Gestion des calques 3D", kToujoursDisponible,

@@ -1,0 +1,156 @@
+#include "terrain/construction_maillage.h"
+
+#include <algorithm>
+#include <ostream>
+#include <ranges>
+#include <string>
+
+#include "framework/error_stream.h"
+#include "platform.h"
+#include "terrain/murs.h"
+#include "terrain/pointgrp.h"
+#include "terrain/triangulation.h"
+
+namespace terrain {
+
+namespace {
+
+constexpr char kOptionsTriangle[] = "pczAe";
+
+// The limit polygon's points, without a repeat of the first or last one kept.
+std::vector<VECTEUR> pointsLimite(const std::vector<VECTEUR>& limite) {
+  std::vector<VECTEUR> kept;
+  for (const VECTEUR& p : limite) {
+    if (!kept.empty() && (p.egal3D(kept.front()) || p.egal3D(kept.back()))) continue;
+    kept.push_back(p);
+  }
+  return kept;
+}
+
+void ajouteVoisin(PT_MAILLE* p, PT_MAILLE* voisin) {
+  if (std::ranges::find(p->voisins, voisin) == p->voisins.end()) p->voisins.push_back(voisin);
+}
+
+bool tropLoin(const TRI_MAILLE& t, double distance, bool surAretes) {
+  if (!(distance > 0.0)) return false;
+  if (surAretes) {
+    for (size_t k = 0; k < 3; ++k)
+      if (t.p[k]->distanceXY(*t.p[(k + 1) % 3]) > distance) return true;
+    return false;
+  }
+  const VECTEUR centre = t.centre();
+  for (const PT_MAILLE* p : t.p)
+    if (p->distanceXY(centre) > distance) return true;
+  return false;
+}
+
+void signaleProblemes(const std::string& problemes) {
+  if (problemes.empty()) return;
+  const std::string texte =
+      "Des problemes sont signalés - Voici la liste :\r\n" + problemes + "\r\nFin de liste\r\n";
+  framework::fluxErreur() << texte << std::flush;
+  platform::messageBox(nullptr, texte.c_str(), "Erreurs d'intégrité", MB_OK);
+}
+
+}  // namespace
+
+bool construitMaillage(MAILLAGE& maillage, const PARAMETRES_CONSTRUCTION& parametres) {
+  std::ostream& erreurs = framework::fluxErreur();
+  maillage.problemes().clear();
+  maillage.doubleZ = parametres.doubleZ;
+  maillage.construitGrille();
+
+  const std::vector<VECTEUR> limite = pointsLimite(parametres.limite);
+  for (size_t k = 0; k < limite.size() && limite.size() >= 2; ++k)
+    maillage.trouveSegment(limite[k], limite[(k + 1) % limite.size()], true);
+
+  maillage.fusionnePoints();
+  maillage.decoupeSegments();
+
+  if (maillage.doubleZ) {
+    const size_t doubles = maillage.nombreDoubleZ();
+    if (doubles > 0) {
+      erreurs << doubles << " points avec 2 Z" << std::endl;
+      analyseMurs(maillage);
+    } else {
+      maillage.doubleZ = false;
+    }
+  }
+
+  maillage.numerote();
+  const size_t n = maillage.index().size();
+  if (n < 3) return false;
+
+  double distance = parametres.distanceMax;
+  if (distance < 0.0 && maillage.variante().distanceSurAretes)
+    erreurs << "Manque la contrainte distance" << std::endl;
+
+  EntreeTriangulation entree;
+  entree.options = kOptionsTriangle;
+  entree.xy.reserve(2 * n);
+  entree.z.reserve(n);
+  for (const PT_MAILLE* p : maillage.index()) {
+    entree.xy.push_back(p->x);
+    entree.xy.push_back(p->y);
+    entree.z.push_back(p->z);
+  }
+  for (const SEG_MAILLE* s : std::views::reverse(maillage.segments())) {
+    entree.segments.push_back(s->a->numero);
+    entree.segments.push_back(s->b->numero);
+  }
+  ResultatTriangulation sortie;
+  std::string erreur;
+  if (!trianguler(entree, sortie, erreur)) {
+    erreurs << erreur << std::endl;
+    return false;
+  }
+  entree = EntreeTriangulation();
+
+  // Points the library inserted (numbers from n up) join the mesh with the
+  // height it interpolated, so that their triangles keep their true corners.
+  std::vector<PT_MAILLE*> parNumero(maillage.index().begin(), maillage.index().end());
+  for (size_t k = n; k < sortie.nombrePoints(); ++k) {
+    PT_MAILLE* p =
+        maillage.ajoutePoint(VECTEUR(sortie.xy[2 * k], sortie.xy[2 * k + 1], sortie.z[k]));
+    p->numero = static_cast<int32_t>(k);
+    parNumero.push_back(p);
+  }
+
+  size_t problemesIndex = 0, gardes = 0;
+  const size_t rendus = sortie.nombreTriangles();
+  for (size_t t = 0; t < rendus; ++t) {
+    TRI_MAILLE tri;
+    for (size_t c = 0; c < 3; ++c) {
+      const int numero = sortie.triangles[3 * t + c];
+      if (numero < 0 || static_cast<size_t>(numero) >= parNumero.size()) {
+        ++problemesIndex;
+        tri.p[c] = parNumero[0];
+        continue;
+      }
+      if (static_cast<size_t>(numero) >= n) ++problemesIndex;
+      tri.p[c] = parNumero[static_cast<size_t>(numero)];
+    }
+    if (tri.degenere()) continue;
+    if (tropLoin(tri, distance, maillage.variante().distanceSurAretes)) continue;
+    if (!limite.empty() && !POINTGRP::interieur(limite, tri.centre())) continue;
+    if (parametres.mode == 0) {
+      maillage.ajouteTriangle(tri.p[0], tri.p[1], tri.p[2]);
+      ++gardes;
+    } else if (parametres.mode > 0) {
+      for (size_t c = 0; c < 3; ++c) {
+        ajouteVoisin(tri.p[c], tri.p[(c + 1) % 3]);
+        ajouteVoisin(tri.p[c], tri.p[(c + 2) % 3]);
+      }
+    } else if (tri.oriente() && !tri.degenere()) {
+      for (size_t c = 0; c < 3; ++c) ajouteVoisin(tri.p[c], tri.p[(c + 1) % 3]);
+    }
+  }
+  if (parametres.mode == 0)
+    erreurs << gardes << " triangles générés (/" << rendus << ")" << std::endl;
+  signaleProblemes(maillage.problemes());
+  if (problemesIndex > 0) erreurs << problemesIndex << " PROBLEMES D'INDEX !!!" << std::endl;
+  if (maillage.doubleZ) assigneDoubleZ(maillage);
+  return true;
+}
+
+}  // namespace terrain

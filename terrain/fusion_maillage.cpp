@@ -1,0 +1,122 @@
+// Merging coincident points and splitting crossing segments: each fills a new
+// mesh from the old one, whose content then takes the old one's place.
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "terrain/maillage.h"
+#include "terrain/pointgrp.h"
+
+namespace terrain {
+
+namespace {
+
+constexpr char kLibelleDecoupe[] = "InterSeg";
+
+// The height along a-b at the point of it nearest to p.
+double zSurSegment(const VECTEUR& a, const VECTEUR& b, const VECTEUR& p) {
+  const PROJECTION pr = POINTGRP::projette(a, b, p, 1);
+  return pr.valide ? a.z + pr.abscisse * (b.z - a.z) : a.z;
+}
+
+}  // namespace
+
+void MAILLAGE::fusionnePoints() {
+  MAILLAGE nouveau(variante_);
+  nouveau.toleranceZ = toleranceZ;
+  nouveau.zNul = zNul;
+  nouveau.doubleZ = doubleZ;
+  nouveau.problemes_ = problemes_;
+  const BOITE b = boite();
+  nouveau.grille_.prepare(b.min, b.max, points_.size());
+  // Oldest first: of two heights within the tolerance, the first read stays.
+  for (PT_MAILLE* p : points_) {
+    nouveau.trouvePoint(*p, true, variante_.libelleFusion);
+    if (p->jumeau) nouveau.trouvePoint(*p->jumeau, true, variante_.libelleFusion);
+  }
+  for (SEG_MAILLE* s : segments_) nouveau.trouveSegment(*s->a, *s->b, true);
+  for (TRI_MAILLE* t : triangles_) nouveau.trouveTriangle(*t->p[0], *t->p[1], *t->p[2], true);
+  prendContenu(nouveau);
+}
+
+void MAILLAGE::decoupeSegments() {
+  MAILLAGE nouveau(variante_);
+  nouveau.toleranceZ = toleranceZ;
+  nouveau.zNul = zNul;
+  nouveau.doubleZ = doubleZ;
+  nouveau.problemes_ = problemes_;
+  const BOITE boiteTout = boite();
+  nouveau.grille_.prepare(boiteTout.min, boiteTout.max, points_.size());
+  construitGrille();
+
+  for (PT_MAILLE* p : points_) {
+    PT_MAILLE* trouve = nouveau.trouvePoint(*p, true);
+    if (p->jumeau && trouve) {
+      PT_MAILLE* jumeau = nouveau.donneJumeau(trouve, p->jumeau->z);
+      jumeau->z = p->jumeau->z;
+    }
+  }
+
+  struct Coupe {
+    VECTEUR point;
+    double distance;
+  };
+  std::vector<Coupe> coupes;
+  for (SEG_MAILLE* s : segments_) {
+    const PT_MAILLE& a = *s->a;
+    const PT_MAILLE& b = *s->b;
+    if (a.effectif() == b.effectif()) continue;
+    coupes.clear();
+    auto ajoute = [&](const VECTEUR& q) {
+      coupes.push_back({VECTEUR(q.x, q.y, zSurSegment(a, b, q)), 0.0});
+    };
+    pourSegments(a.x, a.y, b.x, b.y, 0.0, [&](SEG_MAILLE* autre) {
+      if (autre == s || autre->a->effectif() == autre->b->effectif()) return true;
+      const INTERSECTION_SEGMENTS x = POINTGRP::Intersection(a, b, *autre->a, *autre->b);
+      if (!x) return true;
+      if (x.type == INTERSECTION_SEGMENTS::POINT) {
+        ajoute(x.point);
+      } else if (x.type == INTERSECTION_SEGMENTS::RECOUVREMENT) {
+        for (int k = 0; k < x.nbExtremites; ++k) {
+          const VECTEUR* e = x.extremites[static_cast<size_t>(k)];
+          if (e != &a && e != &b && !e->egal2D(a) && !e->egal2D(b)) ajoute(*e);
+        }
+      }
+      return true;
+    });
+    pourPoints(a.x, a.y, b.x, b.y, 0.0, [&](PT_MAILLE* q) {
+      if (q->effectif() == a.effectif() || q->effectif() == b.effectif()) return true;
+      const PROJECTION pr = POINTGRP::projette(a, b, *q, 1);
+      const PROJECTION metres = POINTGRP::projette(a, b, *q, 3);
+      if (pr.valide && pr.abscisse >= 0.0 && pr.abscisse <= 1.0 &&
+          std::fabs(metres.decalage) < EPS_COORD)
+        ajoute(*q);
+      return true;
+    });
+    if (coupes.empty()) {
+      nouveau.trouveSegment(a, b, true, kLibelleDecoupe);
+      continue;
+    }
+    const double longueur = a.distanceXY(b);
+    for (Coupe& c : coupes) c.distance = POINTGRP::projette(a, b, c.point, 3).abscisse;
+    std::erase_if(coupes, [&](const Coupe& c) {
+      return c.distance < -EPS_COORD || c.distance > longueur + EPS_COORD ||
+             c.distance < EPS_COORD || c.distance > longueur - EPS_COORD;
+    });
+    coupes.push_back({a, 0.0});
+    coupes.push_back({b, longueur});
+    std::stable_sort(coupes.begin(), coupes.end(),
+                     [](const Coupe& x, const Coupe& y) { return x.distance < y.distance; });
+    // Each point found once, so that a height conflict is met (and reported) once.
+    PT_MAILLE* precedent = nullptr;
+    for (const Coupe& c : coupes) {
+      PT_MAILLE* p = nouveau.trouvePoint(c.point, true, kLibelleDecoupe);
+      if (precedent) nouveau.segmentEntre(precedent, p);
+      precedent = p;
+    }
+  }
+  for (TRI_MAILLE* t : triangles_) nouveau.trouveTriangle(*t->p[0], *t->p[1], *t->p[2], true);
+  prendContenu(nouveau);
+}
+
+}  // namespace terrain
