@@ -21,14 +21,18 @@ double zSurSegment(const VECTEUR& a, const VECTEUR& b, const VECTEUR& p) {
 
 }  // namespace
 
-void MAILLAGE::fusionnePoints() {
-  MAILLAGE nouveau(variante_);
+void MAILLAGE::prepareCopie(MAILLAGE& nouveau) const {
   nouveau.toleranceZ = toleranceZ;
   nouveau.zNul = zNul;
   nouveau.doubleZ = doubleZ;
   nouveau.problemes_ = problemes_;
   const BOITE b = boite();
   nouveau.grille_.prepare(b.min, b.max, points_.size());
+}
+
+void MAILLAGE::fusionnePoints() {
+  MAILLAGE nouveau(variante_);
+  prepareCopie(nouveau);
   // Oldest first: of two heights within the tolerance, the first read stays.
   for (PT_MAILLE* p : points_) {
     nouveau.trouvePoint(*p, true, variante_.libelleFusion);
@@ -41,12 +45,7 @@ void MAILLAGE::fusionnePoints() {
 
 void MAILLAGE::decoupeSegments() {
   MAILLAGE nouveau(variante_);
-  nouveau.toleranceZ = toleranceZ;
-  nouveau.zNul = zNul;
-  nouveau.doubleZ = doubleZ;
-  nouveau.problemes_ = problemes_;
-  const BOITE boiteTout = boite();
-  nouveau.grille_.prepare(boiteTout.min, boiteTout.max, points_.size());
+  prepareCopie(nouveau);
   construitGrille();
 
   for (PT_MAILLE* p : points_) {

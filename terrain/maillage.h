@@ -123,6 +123,9 @@ class MAILLAGE {
   void prendContenu(MAILLAGE& autre);
 
  private:
+  // A mesh to be filled from this one: the same settings, problem buffer and
+  // grid extent.
+  void prepareCopie(MAILLAGE& nouveau) const;
   PT_MAILLE* concilie(PT_MAILLE* trouve, double z, const char* libelle);
   uint16_t marqueSuivante();
   template <typename Liste, typename F>
