@@ -1,6 +1,7 @@
 #include "terrain/construction_maillage.h"
 
 #include <algorithm>
+#include <cmath>
 #include <ostream>
 #include <ranges>
 #include <string>
@@ -60,7 +61,12 @@ bool construitMaillage(MAILLAGE& maillage, const PARAMETRES_CONSTRUCTION& parame
   maillage.doubleZ = parametres.doubleZ;
   maillage.construitGrille();
 
-  const std::vector<VECTEUR> limite = pointsLimite(parametres.limite);
+  std::vector<VECTEUR> limite = pointsLimite(parametres.limite);
+  if (!limite.empty() &&
+      (limite.size() < 3 || std::fabs(POINTGRP::aireSignee(limite)) < EPS_COORD)) {
+    erreurs << "Polygone limite dégénéré : ignoré" << std::endl;
+    limite.clear();
+  }
   for (size_t k = 0; k < limite.size() && limite.size() >= 2; ++k)
     maillage.trouveSegment(limite[k], limite[(k + 1) % limite.size()], true);
 
@@ -80,6 +86,13 @@ bool construitMaillage(MAILLAGE& maillage, const PARAMETRES_CONSTRUCTION& parame
   maillage.numerote();
   const size_t n = maillage.index().size();
   if (n < 3) return false;
+  // Beyond this the library's predicates overflow; a survey never gets there.
+  constexpr double kPortee = 1e9;
+  for (const PT_MAILLE* p : maillage.index())
+    if (!(std::fabs(p->x) <= kPortee && std::fabs(p->y) <= kPortee && std::isfinite(p->z))) {
+      erreurs << "Maillage impossible : coordonnées hors de portée (au-delà de 1e9 m)" << std::endl;
+      return false;
+    }
 
   double distance = parametres.distanceMax;
   if (distance < 0.0 && maillage.variante().distanceSurAretes)

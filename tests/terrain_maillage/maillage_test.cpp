@@ -8,6 +8,7 @@
 #include <set>
 #include <utility>
 
+#include "capture_erreurs.h"
 #include "terrain/construction_maillage.h"
 #include "terrain/maillage.h"
 #include "terrain/pointgrp.h"
@@ -200,6 +201,34 @@ TEST(Maillage, TooFewPointsFailWithoutTriangles) {
   for (int k = 0; k < 5; ++k) alignes.ajoutePoint(VECTEUR(k, 2 * k, 1));
   terrain::construitMaillage(alignes, PARAMETRES_CONSTRUCTION{});
   EXPECT_EQ(alignes.triangles().size(), 0u);
+}
+
+TEST(Maillage, BadLimitsAndHugeCoordinatesAreRefusedWithAMessage) {
+  auto grille = [](MAILLAGE& m, double x0) {
+    for (int i = 0; i <= 3; ++i)
+      for (int j = 0; j <= 3; ++j) m.ajoutePoint(VECTEUR(x0 + i, j, 1.0));
+  };
+  CaptureErreurs erreurs;
+  MAILLAGE plat;
+  grille(plat, 0);
+  PARAMETRES_CONSTRUCTION p;
+  p.distanceMax = 0;
+  p.limite = {VECTEUR(0, 0, 0), VECTEUR(3, 3, 0), VECTEUR(0, 0, 0)};  // no area
+  EXPECT_TRUE(terrain::construitMaillage(plat, p));
+  EXPECT_EQ(plat.triangles().size(), 18u);  // the limit ignored
+  // A self-crossing limit (a bow tie) is a limit all the same.
+  MAILLAGE noeud;
+  grille(noeud, 0);
+  p.limite = {VECTEUR(-1, -1, 0), VECTEUR(4, 4, 0), VECTEUR(4, -1, 0), VECTEUR(-1, 4, 0)};
+  EXPECT_TRUE(terrain::construitMaillage(noeud, p));
+  EXPECT_GT(noeud.triangles().size(), 0u);
+  MAILLAGE enorme;
+  grille(enorme, 1e300);
+  EXPECT_FALSE(terrain::construitMaillage(enorme, PARAMETRES_CONSTRUCTION{}));
+  EXPECT_EQ(enorme.triangles().size(), 0u);
+  const std::string sortie = erreurs.texte();
+  EXPECT_NE(sortie.find("Polygone limite dégénéré : ignoré"), std::string::npos) << sortie;
+  EXPECT_NE(sortie.find("coordonnées hors de portée"), std::string::npos) << sortie;
 }
 
 }  // namespace
