@@ -58,7 +58,8 @@ bool construitMaillage(MAILLAGE& maillage, const PARAMETRES_CONSTRUCTION& parame
   std::ostream& erreurs = framework::fluxErreur();
   maillage.problemes().clear();
   maillage.doubleZ = parametres.doubleZ;
-  maillage.construitGrille();
+  // No grid over the raw points: the merge fills a new mesh with its own, and
+  // a limit polygon's search builds this one when it needs it.
 
   const std::vector<VECTEUR> limite = pointsLimite(parametres.limite);
   for (size_t k = 0; k < limite.size() && limite.size() >= 2; ++k)
