@@ -59,7 +59,8 @@ bool construitMaillage(MAILLAGE& maillage, const PARAMETRES_CONSTRUCTION& parame
   std::ostream& erreurs = framework::fluxErreur();
   maillage.problemes().clear();
   maillage.doubleZ = parametres.doubleZ;
-  maillage.construitGrille();
+  // No grid over the raw points: the merge fills a new mesh with its own, and
+  // a limit polygon's search builds this one when it needs it.
 
   std::vector<VECTEUR> limite = pointsLimite(parametres.limite);
   if (!limite.empty() &&

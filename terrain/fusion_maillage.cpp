@@ -41,6 +41,8 @@ void MAILLAGE::fusionnePoints() {
   for (SEG_MAILLE* s : segments_) nouveau.trouveSegment(*s->a, *s->b, true);
   for (TRI_MAILLE* t : triangles_) nouveau.trouveTriangle(*t->p[0], *t->p[1], *t->p[2], true);
   prendContenu(nouveau);
+  // Every point was made by a search that found none within the tolerance.
+  pointsDistincts_ = true;
 }
 
 void MAILLAGE::decoupeSegments() {
@@ -49,7 +51,7 @@ void MAILLAGE::decoupeSegments() {
   construitGrille();
 
   for (PT_MAILLE* p : points_) {
-    PT_MAILLE* trouve = nouveau.trouvePoint(*p, true);
+    PT_MAILLE* trouve = pointsDistincts_ ? nouveau.ajoutePoint(*p) : nouveau.trouvePoint(*p, true);
     if (p->jumeau && trouve) {
       PT_MAILLE* jumeau = nouveau.donneJumeau(trouve, p->jumeau->z);
       jumeau->z = p->jumeau->z;

@@ -31,6 +31,7 @@ MAILLAGE::~MAILLAGE() = default;
 bool MAILLAGE::sansHauteur(double z) const { return std::fabs(z - zNul) < 0.001; }
 
 void MAILLAGE::vide() {
+  pointsDistincts_ = false;
   grille_.vide();
   points_.clear();
   segments_.clear();
@@ -49,6 +50,7 @@ void MAILLAGE::videTriangles() {
 
 PT_MAILLE* MAILLAGE::ajoutePoint(const VECTEUR& p) {
   PT_MAILLE* point = &stockPoints_.emplace_back(p);
+  pointsDistincts_ = false;
   points_.push_back(point);
   grille_.inscrit(point);
   return point;
@@ -94,14 +96,9 @@ PT_MAILLE* MAILLAGE::donneJumeau(PT_MAILLE* p, double z) {
 
 PT_MAILLE* MAILLAGE::trouvePoint(const VECTEUR& p, bool creer, const char* libelle,
                                  bool sansFusion) {
-  PT_MAILLE* trouve = nullptr;
   const double tol = variante_.toleranceCoincidence;
-  pourPoints(p.x, p.y, p.x, p.y, 0.0, [&](PT_MAILLE* q) {
-    if (std::fabs(q->x - p.x) < tol && std::fabs(q->y - p.y) < tol) {
-      trouve = q;
-      return false;
-    }
-    return true;
+  PT_MAILLE* trouve = premier(p.x, p.y, &CELLULE_MAILLAGE::points, [&](const PT_MAILLE* q) {
+    return std::fabs(q->x - p.x) < tol && std::fabs(q->y - p.y) < tol;
   });
   if (trouve) return sansFusion ? trouve : concilie(trouve, p.z, libelle);
   return creer ? ajoutePoint(p) : nullptr;
@@ -180,13 +177,8 @@ TRI_MAILLE* MAILLAGE::trouveTriangle(const VECTEUR& a, const VECTEUR& b, const V
 
 TRI_MAILLE* MAILLAGE::triangleEn(double x, double y) {
   if (triangles_.empty()) return nullptr;
-  TRI_MAILLE* trouve = nullptr;
-  pourTriangles(x, y, x, y, 0.0, [&](TRI_MAILLE* t) {
-    if (!t->contient(x, y)) return true;
-    trouve = t;
-    return false;
-  });
-  return trouve;
+  return premier(x, y, &CELLULE_MAILLAGE::triangles,
+                 [&](const TRI_MAILLE* t) { return t->contient(x, y); });
 }
 
 bool MAILLAGE::zEn(double x, double y, double& z) {

@@ -8,6 +8,7 @@
 #include <deque>
 #include <iosfwd>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "terrain/elements_maillage.h"
@@ -131,6 +132,12 @@ class MAILLAGE {
   template <typename Liste, typename F>
   void parcourt(double x0, double y0, double x1, double y1, double marge, Liste liste, F& f,
                 uint16_t exclusion);
+  // The first item, in the order the queries above walk the cells, for which
+  // `accepte` is true; null when none. No marks: an item met again in another
+  // cell costs one more test, while clearing marks touches every item of the
+  // cells, a cache miss each on a large mesh.
+  template <typename Liste, typename P>
+  auto premier(double x, double y, Liste liste, P&& accepte);
 
   VARIANTE_MAILLEUR variante_;
   std::deque<PT_MAILLE> stockPoints_;
@@ -142,6 +149,9 @@ class MAILLAGE {
   std::vector<PT_MAILLE*> index_;
   GRILLE_MAILLAGE grille_;
   int profondeurRequete_ = 0;
+  // No two points within the coincidence tolerance: true from a merge until
+  // a point is added, so that the split can take the points without a search.
+  bool pointsDistincts_ = false;
   std::string problemesPropres_;
   std::string* problemes_ = &problemesPropres_;
 };
@@ -171,6 +181,18 @@ void MAILLAGE::parcourt(double x0, double y0, double x1, double y1, double marge
         item->drapeaux |= marque;
         if (!f(item)) return;
       }
+}
+
+template <typename Liste, typename P>
+auto MAILLAGE::premier(double x, double y, Liste liste, P&& accepte) {
+  if (!grille_.prete()) construitGrille();
+  const PLAGE_CELLULES r = grille_.plage(x, y, x, y, 0.0);
+  for (int j = r.j0; j <= r.j1; ++j)
+    for (int i = r.i0; i <= r.i1; ++i)
+      for (auto* item : grille_.cellule(i, j).*liste)
+        if (accepte(item)) return item;
+  return static_cast<std::remove_reference_t<decltype(*(grille_.cellule(0, 0).*liste).data())>>(
+      nullptr);
 }
 
 }  // namespace terrain

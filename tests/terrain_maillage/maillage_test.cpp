@@ -95,6 +95,20 @@ TEST(Maillage, CrossingBreaklinesAreSplitAtAPointOnTheFirst) {
   EXPECT_DOUBLE_EQ(x->z, 52.5);
   EXPECT_EQ(conflit.problemes(),
             "InterSeg, Conflit dZ=95.000 sur 5.000,5.000 Moyenne => 52.500\r\n");
+
+  // The split after a merge takes the merged points as they are; a point
+  // added since is still found among them (a double-Z pair here).
+  MAILLAGE apres;
+  apres.doubleZ = true;
+  apres.trouveSegment(VECTEUR(0, 0, 0), VECTEUR(10, 10, 10), true);
+  apres.ajoutePoint(VECTEUR(0, 0, 0.001));
+  apres.fusionnePoints();
+  ASSERT_EQ(apres.points().size(), 2u);
+  apres.ajoutePoint(VECTEUR(10, 10, 14.0));
+  apres.decoupeSegments();
+  EXPECT_EQ(apres.points().size(), 2u);
+  EXPECT_EQ(apres.nombreDoubleZ(), 1u);
+  EXPECT_EQ(apres.segments().size(), 1u);
 }
 
 TEST(Maillage, ConvexPositionGivesEulersCountAndBreaklinesAreEdges) {
