@@ -33,8 +33,17 @@ void MAILLAGE::prepareCopie(MAILLAGE& nouveau) const {
 void MAILLAGE::fusionnePoints() {
   MAILLAGE nouveau(variante_);
   prepareCopie(nouveau);
-  // Oldest first: of two heights within the tolerance, the first read stays.
-  for (PT_MAILLE* p : points_) {
+  // Cell by cell, so that the merged points lie in memory as they lie on the
+  // ground (the searches of a large mesh then stay in the processor's cache);
+  // within a cell oldest first: of two heights within the tolerance, the first
+  // read stays.
+  const GRILLE_MAILLAGE& grille = nouveau.grille_;
+  std::vector<size_t> debut(grille.nombreCellules() + 1, 0);
+  for (const PT_MAILLE* p : points_) ++debut[grille.numeroCellule(p->x, p->y) + 1];
+  for (size_t c = 1; c < debut.size(); ++c) debut[c] += debut[c - 1];
+  std::vector<PT_MAILLE*> parCellule(points_.size());
+  for (PT_MAILLE* p : points_) parCellule[debut[grille.numeroCellule(p->x, p->y)]++] = p;
+  for (PT_MAILLE* p : parCellule) {
     nouveau.trouvePoint(*p, true, variante_.libelleFusion);
     if (p->jumeau) nouveau.trouvePoint(*p->jumeau, true, variante_.libelleFusion);
   }

@@ -34,6 +34,13 @@ class GRILLE_MAILLAGE {
   PLAGE_CELLULES plage(double x0, double y0, double x1, double y1, double marge) const;
   CELLULE_MAILLAGE& cellule(int i, int j) { return cellules_[static_cast<size_t>(j) * g_ + i]; }
 
+  // The number of the cell holding (x, y), row by row.
+  size_t numeroCellule(double x, double y) const {
+    return static_cast<size_t>(indiceY(y)) * static_cast<size_t>(g_) +
+           static_cast<size_t>(indiceX(x));
+  }
+  size_t nombreCellules() const { return cellules_.size(); }
+
   void inscrit(PT_MAILLE* p);
   void inscrit(SEG_MAILLE* s);
   void inscrit(TRI_MAILLE* t);
