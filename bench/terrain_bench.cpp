@@ -29,7 +29,6 @@
 #include <functional>
 #include <iterator>
 #include <random>
-#include <ranges>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -194,7 +193,7 @@ void ecrisEntreeDecoupee(const Donnees& d, std::FILE* sortie) {
     const double v[3] = {p->x, p->y, p->z};
     std::fwrite(v, sizeof v, 1, sortie);
   }
-  for (const terrain::SEG_MAILLE* seg : std::views::reverse(m.segments())) {
+  for (const terrain::SEG_MAILLE* seg : terrain::ordreDeListe(m.segments())) {
     const int v[2] = {seg->a->numero, seg->b->numero};
     std::fwrite(v, sizeof v, 1, sortie);
   }

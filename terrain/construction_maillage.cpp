@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <ostream>
-#include <ranges>
 #include <string>
 
 #include "framework/error_stream.h"
@@ -29,7 +28,8 @@ std::vector<VECTEUR> pointsLimite(const std::vector<VECTEUR>& limite) {
 }
 
 void ajouteVoisin(PT_MAILLE* p, PT_MAILLE* voisin) {
-  if (std::ranges::find(p->voisins, voisin) == p->voisins.end()) p->voisins.push_back(voisin);
+  if (std::find(p->voisins.begin(), p->voisins.end(), voisin) == p->voisins.end())
+    p->voisins.push_back(voisin);
 }
 
 bool tropLoin(const TRI_MAILLE& t, double distance, bool surAretes) {
@@ -108,7 +108,7 @@ bool construitMaillage(MAILLAGE& maillage, const PARAMETRES_CONSTRUCTION& parame
     entree.xy.push_back(p->y);
     entree.z.push_back(p->z);
   }
-  for (const SEG_MAILLE* s : std::views::reverse(maillage.segments())) {
+  for (const SEG_MAILLE* s : ordreDeListe(maillage.segments())) {
     entree.segments.push_back(s->a->numero);
     entree.segments.push_back(s->b->numero);
   }

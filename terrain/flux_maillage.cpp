@@ -7,7 +7,6 @@
 #include <cstring>
 #include <istream>
 #include <ostream>
-#include <ranges>
 #include <vector>
 
 #include "terrain/maillage.h"
@@ -56,16 +55,16 @@ bool ecritMaillage(MAILLAGE& maillage, std::ostream& sortie) {
   ecritU32(sortie, static_cast<uint32_t>(maillage.points().size()));
   ecritU32(sortie, static_cast<uint32_t>(maillage.segments().size()));
   ecritU32(sortie, static_cast<uint32_t>(maillage.triangles().size()));
-  for (const PT_MAILLE* p : std::views::reverse(maillage.points())) {
+  for (const PT_MAILLE* p : ordreDeListe(maillage.points())) {
     ecritReel(sortie, p->x);
     ecritReel(sortie, p->y);
     ecritReel(sortie, p->z);
   }
-  for (const SEG_MAILLE* s : std::views::reverse(maillage.segments())) {
+  for (const SEG_MAILLE* s : ordreDeListe(maillage.segments())) {
     ecritU32(sortie, static_cast<uint32_t>(s->a->numero));
     ecritU32(sortie, static_cast<uint32_t>(s->b->numero));
   }
-  for (const TRI_MAILLE* t : std::views::reverse(maillage.triangles()))
+  for (const TRI_MAILLE* t : ordreDeListe(maillage.triangles()))
     for (const PT_MAILLE* p : t->p) ecritU32(sortie, static_cast<uint32_t>(p->numero));
   return static_cast<bool>(sortie);
 }

@@ -290,8 +290,8 @@ resbuf* decoupeseg(int32_t) {
   };
   std::vector<Croisement> croisements;
   for (const POLYLIGNE_LUE& pl : polylignes) {
-    const bool marque =
-        std::ranges::any_of(marques, [&](const std::string& m) { return memeNom(m, pl.calque); });
+    const bool marque = std::any_of(marques.begin(), marques.end(),
+                                    [&](const std::string& m) { return memeNom(m, pl.calque); });
     const size_t n = pl.sommets.size();
     const size_t aretes = pl.fermee && n > 2 ? n : (n > 0 ? n - 1 : 0);
     const size_t premierDeCette = croisements.size();

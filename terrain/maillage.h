@@ -27,6 +27,18 @@ struct VARIANTE_MAILLEUR {
 inline constexpr VARIANTE_MAILLEUR kMailleurTalvex{};
 inline constexpr VARIANTE_MAILLEUR kMailleurQuoril{0.001, true, "FusionPoint"};
 
+// The items of one of the mesh's lists in list order (newest first).
+template <typename Liste>
+struct ORDRE_DE_LISTE {
+  const Liste& liste;
+  auto begin() const { return liste.rbegin(); }
+  auto end() const { return liste.rend(); }
+};
+template <typename Liste>
+ORDRE_DE_LISTE<Liste> ordreDeListe(const Liste& liste) {
+  return {liste};
+}
+
 struct BOITE {
   VECTEUR min, max;
   bool vide = true;

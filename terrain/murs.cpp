@@ -5,7 +5,6 @@
 #include <deque>
 #include <limits>
 #include <ostream>
-#include <ranges>
 #include <vector>
 
 #include "framework/error_stream.h"
@@ -150,7 +149,7 @@ void marque(SEG_MAILLE* mur, int cote) {
 std::vector<SEG_MAILLE*> voisinsAngulaires(const PT_MAILLE* d, const SEG_MAILLE* mur) {
   std::vector<SEG_MAILLE*> v;
   const auto& murs = d->segments;
-  const auto it = std::ranges::find(murs, mur);
+  const auto it = std::find(murs.begin(), murs.end(), mur);
   if (it == murs.end() || murs.size() < 2) return v;
   const size_t i = static_cast<size_t>(it - murs.begin()), n = murs.size();
   v.push_back(murs[(i + 1) % n]);
@@ -217,7 +216,8 @@ void passeDecision(std::vector<SEG_MAILLE*>& avecPreuves, bool final) {
 void ajoutePreuve(std::vector<SEG_MAILLE*>& avecPreuves, const PREUVE_CALCULEE& p,
                   const PT_MAILLE* point) {
   p.mur->preuves.push_back(PREUVE_MUR{p.valeur, p.cote, point});
-  if (std::ranges::find(avecPreuves, p.mur) == avecPreuves.end()) avecPreuves.push_back(p.mur);
+  if (std::find(avecPreuves.begin(), avecPreuves.end(), p.mur) == avecPreuves.end())
+    avecPreuves.push_back(p.mur);
 }
 
 // The end a segment is registered on, the same whichever way it runs.
@@ -296,8 +296,8 @@ void analyseMurs(MAILLAGE& maillage) {
     const int doubles = estDouble(s->a) + estDouble(s->b);
     if (doubles == 0) continue;
     PT_MAILLE* bout = boutCanonique(s);
-    const auto meme =
-        std::ranges::find_if(bout->segments, [&](const SEG_MAILLE* t) { return memesBouts(s, t); });
+    const auto meme = std::find_if(bout->segments.begin(), bout->segments.end(),
+                                   [&](const SEG_MAILLE* t) { return memesBouts(s, t); });
     if (meme != bout->segments.end()) {
       maillage.retireSegment(s);
       if (doubles == 1) (*meme)->drapeaux |= kMur | kMurGaucheHaut;
@@ -310,12 +310,13 @@ void analyseMurs(MAILLAGE& maillage) {
   for (PT_MAILLE* p : maillage.points()) p->segments.clear();
   for (SEG_MAILLE* s : maillage.segments())
     for (PT_MAILLE* bout : {s->a->effectif(), s->b->effectif()})
-      if (bout->jumeau && std::ranges::find(bout->segments, s) == bout->segments.end())
+      if (bout->jumeau &&
+          std::find(bout->segments.begin(), bout->segments.end(), s) == bout->segments.end())
         bout->segments.push_back(s);
 
   // 3. Evidence from the breaklines leaving each double-Z point.
   std::vector<SEG_MAILLE*> avecPreuves;
-  for (PT_MAILLE* d : std::views::reverse(maillage.points())) {
+  for (PT_MAILLE* d : ordreDeListe(maillage.points())) {
     if (!d->jumeau) continue;
     std::vector<SEG_MAILLE*> lignes;
     std::erase_if(d->segments, [&](SEG_MAILLE* s) {
