@@ -15,7 +15,6 @@
 //   bench_terrain [--points N] [--segments S] [--lookups L] [--zpoint K]
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <triangle.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -37,6 +36,7 @@
 #include "framework/identite_module.h"
 #include "terrain/construction_maillage.h"
 #include "terrain/maillage.h"
+#include "triangle_direct.h"
 
 namespace framework {
 
@@ -216,15 +216,6 @@ bool litEntreeDecoupee(const std::string& octets, EntreeDirecte& e) {
   e.segments.resize(2 * s);
   std::memcpy(e.segments.data(), c, e.segments.size() * sizeof(int));
   return true;
-}
-
-void libere(triangulateio& out) {
-  for (void* p : {static_cast<void*>(out.pointlist), static_cast<void*>(out.pointattributelist),
-                  static_cast<void*>(out.pointmarkerlist), static_cast<void*>(out.trianglelist),
-                  static_cast<void*>(out.triangleattributelist),
-                  static_cast<void*>(out.segmentlist), static_cast<void*>(out.segmentmarkerlist),
-                  static_cast<void*>(out.edgelist), static_cast<void*>(out.edgemarkerlist)})
-    if (p != nullptr) trifree(p);
 }
 
 // Direct call: seconds, peak growth (MB), triangles.

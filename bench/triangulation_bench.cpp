@@ -7,7 +7,6 @@
 //
 //   bench_triangulation [--points N] [--runs R]
 #include <sys/resource.h>
-#include <triangle.h>
 
 #include <algorithm>
 #include <chrono>
@@ -19,6 +18,7 @@
 #include <string>
 
 #include "terrain/triangulation.h"
+#include "triangle_direct.h"
 
 namespace {
 
@@ -54,16 +54,6 @@ Temps best(int runs, const std::function<void()>& fn) {
     t.ecoule = std::min(t.ecoule, std::chrono::duration<double>(Clock::now() - debut).count());
   }
   return t;
-}
-
-// What the direct call hands back, freed as triangle.h says.
-void libere(triangulateio& out) {
-  for (void* p : {static_cast<void*>(out.pointlist), static_cast<void*>(out.pointattributelist),
-                  static_cast<void*>(out.pointmarkerlist), static_cast<void*>(out.trianglelist),
-                  static_cast<void*>(out.triangleattributelist),
-                  static_cast<void*>(out.segmentlist), static_cast<void*>(out.segmentmarkerlist),
-                  static_cast<void*>(out.edgelist), static_cast<void*>(out.edgemarkerlist)})
-    if (p != nullptr) trifree(p);
 }
 
 }  // namespace
