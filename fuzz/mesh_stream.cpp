@@ -7,20 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "framework/identite_module.h"
 #include "terrain/flux_maillage.h"
 #include "terrain/maillage.h"
-
-namespace framework {
-
-const IDENTITE_MODULE& identiteModule() {
-  static constexpr IDENTITE_MODULE kIdentite{"Fuzz", "1.00", "MV12", "C:Fuzz",
-                                             "Fuzz", "",     "1.0",  "https://exemple.test",
-                                             -1,     false,  false};
-  return kIdentite;
-}
-
-}  // namespace framework
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string octets(reinterpret_cast<const char*>(data), size);

@@ -8,20 +8,8 @@
 #include <string>
 
 #include "framework/error_stream.h"
-#include "framework/identite_module.h"
 #include "road/projet_talvex.h"
 #include "road/registre_objets.h"
-
-namespace framework {
-
-const IDENTITE_MODULE& identiteModule() {
-  static constexpr IDENTITE_MODULE kIdentite{"Fuzz", "1.00", "MV12", "C:Fuzz",
-                                             "Fuzz", "",     "1.0",  "https://exemple.test",
-                                             -1,     false,  false};
-  return kIdentite;
-}
-
-}  // namespace framework
 
 namespace {
 
