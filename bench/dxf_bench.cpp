@@ -23,9 +23,9 @@
 #include <string>
 
 #include "acedads.h"
+#include "base/resbuf_list.h"
 #include "core/session.h"
 #include "db/entity_builder.h"
-#include "base/resbuf_list.h"
 #include "dxf/dxf.h"
 
 namespace {

@@ -21,10 +21,10 @@ class ArgumentsAppel {
  public:
   ArgumentsAppel();
   size_t nombre() const { return items_.size(); }
-  std::optional<std::string> texte(size_t i) const;  // a string only
-  std::optional<int32_t> entier(size_t i) const;     // an integer only
-  std::optional<double> reel(size_t i) const;        // any number
-  std::optional<double> reelSeul(size_t i) const;    // a real only
+  std::optional<std::string> texte(size_t i) const;         // a string only
+  std::optional<int32_t> entier(size_t i) const;            // an integer only
+  std::optional<double> reel(size_t i) const;               // any number
+  std::optional<double> reelSeul(size_t i) const;           // a real only
   std::optional<framework::Point3D> point(size_t i) const;  // a 2D or 3D point
   // A list whose every element is a point; none for anything else.
   std::optional<std::vector<framework::Point3D>> listePoints(size_t i) const;

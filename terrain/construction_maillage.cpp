@@ -1,9 +1,11 @@
 #include "terrain/construction_maillage.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "framework/error_stream.h"
 #include "platform.h"
@@ -51,6 +53,26 @@ void signaleProblemes(const std::string& problemes) {
       "Des problemes sont signalés - Voici la liste :\r\n" + problemes + "\r\nFin de liste\r\n";
   framework::fluxErreur() << texte << std::flush;
   platform::messageBox(nullptr, texte.c_str(), "Erreurs d'intégrité", MB_OK);
+}
+
+// The library's triangles in the order of their smallest corner number: the
+// points are numbered cell by cell, so the triangles of a cell come together
+// in memory, and a height lookup reads a few neighbouring records instead of
+// records scattered over the whole mesh.
+std::vector<size_t> ordreSpatial(const ResultatTriangulation& sortie, size_t nombrePoints) {
+  const size_t rendus = sortie.nombreTriangles();
+  nombrePoints = std::max<size_t>(nombrePoints, 1);
+  auto cle = [&](size_t t) {
+    const int* c = &sortie.triangles[3 * t];
+    const int m = std::min({c[0], c[1], c[2]});
+    return m >= 0 && static_cast<size_t>(m) < nombrePoints ? static_cast<size_t>(m) : 0;
+  };
+  std::vector<size_t> debut(nombrePoints + 1, 0);
+  for (size_t t = 0; t < rendus; ++t) ++debut[cle(t) + 1];
+  for (size_t k = 1; k <= nombrePoints; ++k) debut[k] += debut[k - 1];
+  std::vector<size_t> ordre(rendus);
+  for (size_t t = 0; t < rendus; ++t) ordre[debut[cle(t)]++] = t;
+  return ordre;
 }
 
 }  // namespace
@@ -130,9 +152,10 @@ bool construitMaillage(MAILLAGE& maillage, const PARAMETRES_CONSTRUCTION& parame
     parNumero.push_back(p);
   }
 
-  size_t problemesIndex = 0, gardes = 0;
+  size_t problemesIndex = 0;
+  std::vector<std::array<PT_MAILLE*, 3>> gardes;
   const size_t rendus = sortie.nombreTriangles();
-  for (size_t t = 0; t < rendus; ++t) {
+  for (const size_t t : ordreSpatial(sortie, parNumero.size())) {
     TRI_MAILLE tri;
     for (size_t c = 0; c < 3; ++c) {
       const int numero = sortie.triangles[3 * t + c];
@@ -148,8 +171,7 @@ bool construitMaillage(MAILLAGE& maillage, const PARAMETRES_CONSTRUCTION& parame
     if (tropLoin(tri, distance, maillage.variante().distanceSurAretes)) continue;
     if (!limite.empty() && !POINTGRP::interieur(limite, tri.centre())) continue;
     if (parametres.mode == 0) {
-      maillage.ajouteTriangle(tri.p[0], tri.p[1], tri.p[2]);
-      ++gardes;
+      gardes.push_back(tri.p);
     } else if (parametres.mode > 0) {
       for (size_t c = 0; c < 3; ++c) {
         ajouteVoisin(tri.p[c], tri.p[(c + 1) % 3]);
@@ -159,8 +181,10 @@ bool construitMaillage(MAILLAGE& maillage, const PARAMETRES_CONSTRUCTION& parame
       for (size_t c = 0; c < 3; ++c) ajouteVoisin(tri.p[c], tri.p[(c + 1) % 3]);
     }
   }
-  if (parametres.mode == 0)
-    erreurs << gardes << " triangles générés (/" << rendus << ")" << std::endl;
+  if (parametres.mode == 0) {
+    maillage.ajouteTriangles(gardes);
+    erreurs << gardes.size() << " triangles générés (/" << rendus << ")" << std::endl;
+  }
   signaleProblemes(maillage.problemes());
   if (problemesIndex > 0) erreurs << problemesIndex << " PROBLEMES D'INDEX !!!" << std::endl;
   if (maillage.doubleZ) assigneDoubleZ(maillage);

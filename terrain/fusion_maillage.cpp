@@ -1,5 +1,5 @@
-// Merging coincident points and splitting crossing segments: each fills a new
-// mesh from the old one, whose content then takes the old one's place.
+// Merging coincident points, which fills a new mesh from the old one (whose
+// content then takes the old one's place), and splitting crossing segments.
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -28,6 +28,11 @@ void MAILLAGE::prepareCopie(MAILLAGE& nouveau) const {
   nouveau.problemes_ = problemes_;
   const BOITE b = boite();
   nouveau.grille_.prepare(b.min, b.max, points_.size());
+  nouveau.points_.reserve(points_.size());
+  // The same points over the same grid: each cell will hold about as many.
+  if (grille_.nombreCellules() == nouveau.grille_.nombreCellules())
+    for (size_t c = 0; c < grille_.nombreCellules(); ++c)
+      nouveau.grille_.cellule(c).points.reserve(grille_.cellule(c).points.size());
 }
 
 void MAILLAGE::fusionnePoints() {
@@ -37,10 +42,12 @@ void MAILLAGE::fusionnePoints() {
   // ground (the searches of a large mesh then stay in the processor's cache);
   // within a cell oldest first: of two heights within the tolerance, the first
   // read stays.
-  const GRILLE_MAILLAGE& grille = nouveau.grille_;
+  GRILLE_MAILLAGE& grille = nouveau.grille_;
   std::vector<size_t> debut(grille.nombreCellules() + 1, 0);
   for (const PT_MAILLE* p : points_) ++debut[grille.numeroCellule(p->x, p->y) + 1];
   for (size_t c = 1; c < debut.size(); ++c) debut[c] += debut[c - 1];
+  for (size_t c = 0; c + 1 < debut.size(); ++c)
+    grille.cellule(c).points.reserve(debut[c + 1] - debut[c]);
   std::vector<PT_MAILLE*> parCellule(points_.size());
   for (PT_MAILLE* p : points_) parCellule[debut[grille.numeroCellule(p->x, p->y)]++] = p;
   for (PT_MAILLE* p : parCellule) {
@@ -55,22 +62,23 @@ void MAILLAGE::fusionnePoints() {
 }
 
 void MAILLAGE::decoupeSegments() {
-  MAILLAGE nouveau(variante_);
-  prepareCopie(nouveau);
+  // The split works on distinct points; a point added since the last merge
+  // may sit on another.
+  if (!pointsDistincts_) fusionnePoints();
   construitGrille();
 
-  for (PT_MAILLE* p : points_) {
-    PT_MAILLE* trouve = pointsDistincts_ ? nouveau.ajoutePoint(*p) : nouveau.trouvePoint(*p, true);
-    if (p->jumeau && trouve) {
-      PT_MAILLE* jumeau = nouveau.donneJumeau(trouve, p->jumeau->z);
-      jumeau->z = p->jumeau->z;
-    }
-  }
-
+  // First every segment's cuts, from the mesh as it stands: the heights along
+  // a segment are those of its ends before any cut moves them.
   struct Coupe {
     VECTEUR point;
     double distance;
   };
+  struct Decoupe {
+    VECTEUR a, b;
+    std::vector<Coupe> coupes;  // ends included when cut, empty otherwise
+  };
+  std::vector<Decoupe> decoupes;
+  decoupes.reserve(segments_.size());
   std::vector<Coupe> coupes;
   for (SEG_MAILLE* s : segments_) {
     const PT_MAILLE& a = *s->a;
@@ -103,10 +111,8 @@ void MAILLAGE::decoupeSegments() {
         ajoute(*q);
       return true;
     });
-    if (coupes.empty()) {
-      nouveau.trouveSegment(a, b, true, kLibelleDecoupe);
-      continue;
-    }
+    Decoupe& d = decoupes.emplace_back(Decoupe{a, b, {}});
+    if (coupes.empty()) continue;
     const double longueur = a.distanceXY(b);
     for (Coupe& c : coupes) c.distance = POINTGRP::projette(a, b, c.point, 3).abscisse;
     std::erase_if(coupes, [&](const Coupe& c) {
@@ -117,16 +123,28 @@ void MAILLAGE::decoupeSegments() {
     coupes.push_back({b, longueur});
     std::stable_sort(coupes.begin(), coupes.end(),
                      [](const Coupe& x, const Coupe& y) { return x.distance < y.distance; });
+    d.coupes = coupes;
+  }
+
+  // Then the segments again, in the same order, cut where they cross: the
+  // points stay where they are (a large mesh is not copied for a few cuts);
+  // the old segment records stay allocated, out of every list.
+  for (SEG_MAILLE* s : segments_) s->retire = true;
+  segments_.clear();
+  grille_.videSegments();
+  for (const Decoupe& d : decoupes) {
+    if (d.coupes.empty()) {
+      trouveSegment(d.a, d.b, true, kLibelleDecoupe);
+      continue;
+    }
     // Each point found once, so that a height conflict is met (and reported) once.
     PT_MAILLE* precedent = nullptr;
-    for (const Coupe& c : coupes) {
-      PT_MAILLE* p = nouveau.trouvePoint(c.point, true, kLibelleDecoupe);
-      if (precedent) nouveau.segmentEntre(precedent, p);
+    for (const Coupe& c : d.coupes) {
+      PT_MAILLE* p = trouvePoint(c.point, true, kLibelleDecoupe);
+      if (precedent) segmentEntre(precedent, p);
       precedent = p;
     }
   }
-  for (TRI_MAILLE* t : triangles_) nouveau.trouveTriangle(*t->p[0], *t->p[1], *t->p[2], true);
-  prendContenu(nouveau);
 }
 
 }  // namespace terrain

@@ -2,12 +2,27 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <vector>
 
 namespace terrain {
 
 namespace {
 
 constexpr double kBordInscription = 0.01;
+
+// The float nearest v on the side away from the box's inside.
+float versLeBas(double v) {
+  float f = static_cast<float>(v);
+  if (static_cast<double>(f) > v) f = std::nextafter(f, -std::numeric_limits<float>::infinity());
+  return f;
+}
+float versLeHaut(double v) {
+  float f = static_cast<float>(v);
+  if (static_cast<double>(f) < v) f = std::nextafter(f, std::numeric_limits<float>::infinity());
+  return f;
+}
 
 }  // namespace
 
@@ -53,12 +68,57 @@ PLAGE_CELLULES GRILLE_MAILLAGE::plage(double x0, double y0, double x1, double y1
   return r;
 }
 
+BOITE_RELATIVE GRILLE_MAILLAGE::relative(double x0, double y0, double x1, double y1,
+                                         double marge) const {
+  const double m = marge + kBordInscription;
+  return {std::min(x0, x1) - m - min_.x, std::min(y0, y1) - m - min_.y,
+          std::max(x0, x1) + m - min_.x, std::max(y0, y1) + m - min_.y};
+}
+
 template <typename T, typename Liste>
-void GRILLE_MAILLAGE::inscritBoite(T* item, double x0, double y0, double x1, double y1,
+void GRILLE_MAILLAGE::inscritBoite(const T& item, double x0, double y0, double x1, double y1,
                                    Liste liste) {
   const PLAGE_CELLULES r = plage(x0, y0, x1, y1, 0.0);
   for (int j = r.j0; j <= r.j1; ++j)
     for (int i = r.i0; i <= r.i1; ++i) (cellule(i, j).*liste).push_back(item);
+}
+
+namespace {
+
+struct BOITE_XY {
+  double x0, y0, x1, y1;
+};
+BOITE_XY boiteDe(const PT_MAILLE* p) { return {p->x, p->y, p->x, p->y}; }
+BOITE_XY boiteDe(const TRI_MAILLE* t) {
+  return {std::min({t->p[0]->x, t->p[1]->x, t->p[2]->x}),
+          std::min({t->p[0]->y, t->p[1]->y, t->p[2]->y}),
+          std::max({t->p[0]->x, t->p[1]->x, t->p[2]->x}),
+          std::max({t->p[0]->y, t->p[1]->y, t->p[2]->y})};
+}
+
+}  // namespace
+
+template <typename T, typename Liste>
+void GRILLE_MAILLAGE::inscritTous(std::span<T* const> items, Liste liste) {
+  if (!prete()) return;
+  std::vector<uint32_t> compte(cellules_.size(), 0);
+  for (const T* item : items) {
+    const BOITE_XY b = boiteDe(item);
+    const PLAGE_CELLULES r = plage(b.x0, b.y0, b.x1, b.y1, 0.0);
+    for (int j = r.j0; j <= r.j1; ++j)
+      for (int i = r.i0; i <= r.i1; ++i) ++compte[static_cast<size_t>(j) * g_ + i];
+  }
+  for (size_t c = 0; c < cellules_.size(); ++c)
+    if (compte[c] > 0) (cellules_[c].*liste).reserve((cellules_[c].*liste).size() + compte[c]);
+  for (T* item : items) inscrit(item);
+}
+
+void GRILLE_MAILLAGE::inscrit(std::span<PT_MAILLE* const> points) {
+  inscritTous(points, &CELLULE_MAILLAGE::points);
+}
+
+void GRILLE_MAILLAGE::inscrit(std::span<TRI_MAILLE* const> triangles) {
+  inscritTous(triangles, &CELLULE_MAILLAGE::triangles);
 }
 
 void GRILLE_MAILLAGE::inscrit(PT_MAILLE* p) {
@@ -71,11 +131,16 @@ void GRILLE_MAILLAGE::inscrit(SEG_MAILLE* s) {
 
 void GRILLE_MAILLAGE::inscrit(TRI_MAILLE* t) {
   if (!prete()) return;
-  const double x0 = std::min({t->p[0]->x, t->p[1]->x, t->p[2]->x});
-  const double x1 = std::max({t->p[0]->x, t->p[1]->x, t->p[2]->x});
-  const double y0 = std::min({t->p[0]->y, t->p[1]->y, t->p[2]->y});
-  const double y1 = std::max({t->p[0]->y, t->p[1]->y, t->p[2]->y});
-  inscritBoite(t, x0, y0, x1, y1, &CELLULE_MAILLAGE::triangles);
+  const auto [x0, y0, x1, y1] = boiteDe(t);
+  // Subtracting the corner keeps the order of coordinates, so a query point
+  // inside the box, taken relative the same way, is inside the rounded box.
+  const ENTREE_TRIANGLE e{t, versLeBas(x0 - min_.x), versLeBas(y0 - min_.y),
+                          versLeHaut(x1 - min_.x), versLeHaut(y1 - min_.y)};
+  inscritBoite(e, x0, y0, x1, y1, &CELLULE_MAILLAGE::triangles);
+}
+
+void GRILLE_MAILLAGE::videSegments() {
+  for (CELLULE_MAILLAGE& c : cellules_) c.segments.clear();
 }
 
 void GRILLE_MAILLAGE::desinscrit(SEG_MAILLE* s) {

@@ -65,6 +65,17 @@ SEG_MAILLE* MAILLAGE::ajouteSegment(PT_MAILLE* a, PT_MAILLE* b) {
   return s;
 }
 
+void MAILLAGE::ajouteTriangles(std::span<const std::array<PT_MAILLE*, 3>> coins) {
+  const size_t avant = triangles_.size();
+  triangles_.reserve(avant + coins.size());
+  for (const auto& c : coins) {
+    TRI_MAILLE* t = &stockTriangles_.emplace_back();
+    t->p = c;
+    triangles_.push_back(t);
+  }
+  grille_.inscrit(std::span<TRI_MAILLE* const>(triangles_).subspan(avant));
+}
+
 TRI_MAILLE* MAILLAGE::ajouteTriangle(PT_MAILLE* a, PT_MAILLE* b, PT_MAILLE* c) {
   TRI_MAILLE* t = &stockTriangles_.emplace_back();
   t->p = {a, b, c};
@@ -224,9 +235,9 @@ void MAILLAGE::construitGrille(bool forcer) {
   if (grille_.prete() && !forcer) return;
   const BOITE b = boite();
   grille_.prepare(b.min, b.max, points_.size());
-  for (PT_MAILLE* p : points_) grille_.inscrit(p);
+  grille_.inscrit(std::span<PT_MAILLE* const>(points_));
   for (SEG_MAILLE* s : segments_) grille_.inscrit(s);
-  for (TRI_MAILLE* t : triangles_) grille_.inscrit(t);
+  grille_.inscrit(std::span<TRI_MAILLE* const>(triangles_));
 }
 
 uint16_t MAILLAGE::marqueSuivante() {

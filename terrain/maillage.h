@@ -4,15 +4,17 @@
 // Lists hold the newest item first (numbers, streams and walks follow that
 // order); the records belong to the mesh, the grid only refers to them.
 #pragma once
+#include <array>
 #include <cstddef>
-#include <deque>
 #include <iosfwd>
+#include <span>
 #include <string>
 #include <type_traits>
 #include <vector>
 
 #include "terrain/elements_maillage.h"
 #include "terrain/grille_maillage.h"
+#include "terrain/stock_blocs.h"
 
 namespace terrain {
 
@@ -74,6 +76,9 @@ class MAILLAGE {
   virtual PT_MAILLE* ajoutePoint(const VECTEUR& p);
   virtual SEG_MAILLE* ajouteSegment(PT_MAILLE* a, PT_MAILLE* b);
   virtual TRI_MAILLE* ajouteTriangle(PT_MAILLE* a, PT_MAILLE* b, PT_MAILLE* c);
+  // Many triangles at once (a build's), the grid's lists grown once; not
+  // through ajouteTriangle.
+  void ajouteTriangles(std::span<const std::array<PT_MAILLE*, 3>> coins);
   // Takes a segment out of the mesh and the grid (it stays allocated).
   void retireSegment(SEG_MAILLE* s);
   // The twin of `p` with height z, made when `p` has none.
@@ -152,9 +157,9 @@ class MAILLAGE {
   auto premier(double x, double y, Liste liste, P&& accepte);
 
   VARIANTE_MAILLEUR variante_;
-  std::deque<PT_MAILLE> stockPoints_;
-  std::deque<SEG_MAILLE> stockSegments_;
-  std::deque<TRI_MAILLE> stockTriangles_;
+  STOCK_BLOCS<PT_MAILLE> stockPoints_;
+  STOCK_BLOCS<SEG_MAILLE> stockSegments_;
+  STOCK_BLOCS<TRI_MAILLE> stockTriangles_;
   std::vector<PT_MAILLE*> points_;
   std::vector<SEG_MAILLE*> segments_;
   std::vector<TRI_MAILLE*> triangles_;
@@ -176,6 +181,7 @@ void MAILLAGE::parcourt(double x0, double y0, double x1, double y1, double marge
                         uint16_t exclusion) {
   if (!grille_.prete()) construitGrille();
   const PLAGE_CELLULES r = grille_.plage(x0, y0, x1, y1, marge);
+  const BOITE_RELATIVE boite = grille_.relative(x0, y0, x1, y1, marge);
   const uint16_t marque = marqueSuivante();
   struct Niveau {
     int& profondeur;
@@ -183,12 +189,15 @@ void MAILLAGE::parcourt(double x0, double y0, double x1, double y1, double marge
   } niveau{profondeurRequete_};
   for (int j = r.j0; j <= r.j1; ++j)
     for (int i = r.i0; i <= r.i1; ++i)
-      for (auto* item : grille_.cellule(i, j).*liste) item->drapeaux &= ~marque;
+      for (const auto& entree : grille_.cellule(i, j).*liste)
+        if (peutRencontrer(entree, boite)) element(entree)->drapeaux &= ~marque;
   // By index: f may add to the mesh, and so to these cells.
   for (int j = r.j0; j <= r.j1; ++j)
     for (int i = r.i0; i <= r.i1; ++i)
       for (size_t k = 0; k < (grille_.cellule(i, j).*liste).size(); ++k) {
-        auto* item = (grille_.cellule(i, j).*liste)[k];
+        const auto entree = (grille_.cellule(i, j).*liste)[k];
+        if (!peutRencontrer(entree, boite)) continue;
+        auto* item = element(entree);
         if (item->drapeaux & (marque | exclusion)) continue;
         item->drapeaux |= marque;
         if (!f(item)) return;
@@ -199,12 +208,13 @@ template <typename Liste, typename P>
 auto MAILLAGE::premier(double x, double y, Liste liste, P&& accepte) {
   if (!grille_.prete()) construitGrille();
   const PLAGE_CELLULES r = grille_.plage(x, y, x, y, 0.0);
+  const BOITE_RELATIVE boite = grille_.relative(x, y, x, y, 0.0);
+  using Element = decltype(element((grille_.cellule(0, 0).*liste)[0]));
   for (int j = r.j0; j <= r.j1; ++j)
     for (int i = r.i0; i <= r.i1; ++i)
-      for (auto* item : grille_.cellule(i, j).*liste)
-        if (accepte(item)) return item;
-  return static_cast<std::remove_reference_t<decltype(*(grille_.cellule(0, 0).*liste).data())>>(
-      nullptr);
+      for (const auto& entree : grille_.cellule(i, j).*liste)
+        if (peutRencontrer(entree, boite) && accepte(element(entree))) return element(entree);
+  return static_cast<Element>(nullptr);
 }
 
 }  // namespace terrain
