@@ -52,9 +52,8 @@ void maille(MAILLAGE& m, size_t points, double cote, uint64_t graine, Hauteur z)
 double mesureDebit(size_t points, size_t* n) {
   const double cote = std::sqrt(static_cast<double>(points)) * 10.0;  // ~10 m spacing
   MAILLAGE sol, projet;
-  maille(sol, points, cote, 1, [](double x, double y) {
-    return 100.0 + 3.0 * std::sin(x / 70.0) * std::cos(y / 90.0);
-  });
+  maille(sol, points, cote, 1,
+         [](double x, double y) { return 100.0 + 3.0 * std::sin(x / 70.0) * std::cos(y / 90.0); });
   maille(projet, points, cote, 2, [](double x, double) { return 99.0 + 0.02 * (x - 50.0); });
   *n = sol.nombreTriangles();
   CUBATUREPRISME c(sol, projet);
@@ -128,6 +127,7 @@ int main(int argc, char** argv) {
                 c.volumeRemblai, e);
     pire = std::max(pire, c.volumeRemblai > 0.0 ? 1.0 : e);
   }
-  std::printf("   worst relative error %.1e (goal < 1e-9) %s\n", pire, pire < 1e-9 ? "ok" : "MISSED");
+  std::printf("   worst relative error %.1e (goal < 1e-9) %s\n", pire,
+              pire < 1e-9 ? "ok" : "MISSED");
   return 0;
 }

@@ -37,7 +37,9 @@ AIRES_ENTRE_SEGMENTS aireEntreSegments(const VECTEUR& p0, const VECTEUR& p1, con
 
 AIRES_PROFIL airesDeblaiRemblai(std::span<const VECTEUR> terrain, std::span<const VECTEUR> projet) {
   AIRES_PROFIL totaux;
-  auto ajoute = [&](double aire) { (aire > 0.0 ? totaux.remblai : totaux.deblai) += std::abs(aire); };
+  auto ajoute = [&](double aire) {
+    (aire > 0.0 ? totaux.remblai : totaux.deblai) += std::abs(aire);
+  };
   for (size_t i = 0; i + 1 < projet.size(); ++i) {
     const VECTEUR& a = projet[i];
     const VECTEUR& b = projet[i + 1];

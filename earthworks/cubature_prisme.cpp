@@ -89,7 +89,8 @@ bool CUBATUREPRISME::traitePaire(const TRI_MAILLE& t1, const TRI_MAILLE& t2) {
   if (!POINTGRP::zPlan(paire.plan1, 0.0, 0.0, z) || !POINTGRP::zPlan(paire.plan2, 0.0, 0.0, z)) {
     // A triangle without a plane (a vertical or flattened face) has next to
     // no plan area: the overlap cannot say which side it is on.
-    residu += std::fabs(POINTGRP::aireSignee(std::span(recouvrement.data(), static_cast<size_t>(n))));
+    residu +=
+        std::fabs(POINTGRP::aireSignee(std::span(recouvrement.data(), static_cast<size_t>(n))));
     return true;
   }
 
@@ -142,8 +143,7 @@ double CUBATUREPRISME::mesurePiece(std::span<const VECTEUR> piece, const PAIRE& 
   return volume;
 }
 
-void CUBATUREPRISME::dessinePiece(std::span<const VECTEUR> piece, const PAIRE& paire,
-                                  bool deblai) {
+void CUBATUREPRISME::dessinePiece(std::span<const VECTEUR> piece, const PAIRE& paire, bool deblai) {
   // Each corner at the height difference, surface 2 minus surface 1.
   const framework::CalqueSortieTemporaire calque(deblai ? "CubeDeblais" : "CubeRemblais");
   auto coin = [&](size_t k) {

@@ -22,20 +22,20 @@ class CUBATUREPRISME {
   CUBATUREPRISME(MAILLAGE& surface1, MAILLAGE& surface2);
 
   // Detail levels.
-  static constexpr int32_t kVolumes = 0;     // volumes and plan areas
-  static constexpr int32_t kAires3D = 1;     // also the 3D areas
-  static constexpr int32_t kDessin = 2;      // also draws every piece
+  static constexpr int32_t kVolumes = 0;  // volumes and plan areas
+  static constexpr int32_t kAires3D = 1;  // also the 3D areas
+  static constexpr int32_t kDessin = 2;   // also draws every piece
   // Fill volume minus cut volume; the fields below hold the details.
   double calcule(int32_t niveauDetail);
   // True when the two triangles overlap in plan.
   bool traitePaire(const TRI_MAILLE& t1, const TRI_MAILLE& t2);
 
   // Results, reset by calcule.
-  double surfaceDeblai = 0.0;   // plan area of the cut pieces
-  double surfaceRemblai = 0.0;  // plan area of the fill pieces
+  double surfaceDeblai = 0.0;                              // plan area of the cut pieces
+  double surfaceRemblai = 0.0;                             // plan area of the fill pieces
   double surface3DDeblai1 = 0.0, surface3DRemblai1 = 0.0;  // 3D, on surface 1's planes
   double surface3DDeblai2 = 0.0, surface3DRemblai2 = 0.0;  // 3D, on surface 2's planes
-  double surfaceTotale = 0.0;   // plan area of surface 1's triangles
+  double surfaceTotale = 0.0;                              // plan area of surface 1's triangles
   double volumeDeblai = 0.0;
   double volumeRemblai = 0.0;
   // Plan area of the pieces whose volume is too small to tell cut from fill:

@@ -31,8 +31,7 @@ bool litSurface(const std::string& calque, MAILLAGE& surface) {
     return false;
   }
   if (selection->vide) {
-    framework::fluxErreur() << "cubeterrain : aucune face 3D sur le calque " << calque
-                            << std::endl;
+    framework::fluxErreur() << "cubeterrain : aucune face 3D sur le calque " << calque << std::endl;
   } else if (!terrain::litFaces3D(surface, selection->nom)) {
     framework::fluxErreur() << "cubeterrain : lecture des faces 3D du calque " << calque
                             << " interrompue" << std::endl;

@@ -16,8 +16,7 @@ int errnoHote() {
 }  // namespace
 
 std::optional<SELECTION_CALQUES> selectionne(const std::string& calques, int32_t masque,
-                                             const char* mode, const double* p1,
-                                             const double* p2) {
+                                             const char* mode, const double* p1, const double* p2) {
   SELECTION_CALQUES s;
   if (calques.empty()) return s;
   framework::ListeResbuf filtre =

@@ -18,11 +18,11 @@ struct Cas {
 TEST(AiresProfil, GroundAndProjectLines) {
   const std::vector<VECTEUR> plat{{0, 0}, {10, 0}};
   const Cas cas[] = {
-      {plat, {{0, 1}, {10, 1}}, 0.0, 10.0},           // all fill
-      {plat, {{0, -1}, {10, 1}}, 2.5, 2.5},           // crossing at x = 5
-      {plat, {{0, 1}, {10, 0}}, 0.0, 5.0},            // meeting at the right end only
-      {plat, {{0, -2}, {10, -2}}, 20.0, 0.0},         // all cut
-      {plat, {{10, 1}, {0, 1}}, 0.0, 0.0},            // running backwards: nothing
+      {plat, {{0, 1}, {10, 1}}, 0.0, 10.0},    // all fill
+      {plat, {{0, -1}, {10, 1}}, 2.5, 2.5},    // crossing at x = 5
+      {plat, {{0, 1}, {10, 0}}, 0.0, 5.0},     // meeting at the right end only
+      {plat, {{0, -2}, {10, -2}}, 20.0, 0.0},  // all cut
+      {plat, {{10, 1}, {0, 1}}, 0.0, 0.0},     // running backwards: nothing
       // The backward piece skipped, the others counted whole.
       {plat, {{0, 1}, {4, 1}, {2, 5}, {10, 1}}, 0.0, 4.0 + 8.0 * 3.0},
       // A ground slope crossing the project at x = 5: half a square metre on each side.

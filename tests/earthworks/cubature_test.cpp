@@ -144,9 +144,9 @@ TEST(Cubature, CoincidentTouchingAndDegenerateFacesCountNothing) {
   auto* p = t1.ajoutePoint(VECTEUR(0, 0, 0));
   auto* q = t1.ajoutePoint(VECTEUR(10, 0, 0));
   t1.ajouteTriangle(p, q, t1.ajoutePoint(VECTEUR(0, 10, 0)));
-  const terrain::TRI_MAILLE* voisin = t2.ajouteTriangle(
-      t2.ajoutePoint(VECTEUR(0, 0, 5)), t2.ajoutePoint(VECTEUR(10, 0, 5)),
-      t2.ajoutePoint(VECTEUR(5, -10, 5)));
+  const terrain::TRI_MAILLE* voisin =
+      t2.ajouteTriangle(t2.ajoutePoint(VECTEUR(0, 0, 5)), t2.ajoutePoint(VECTEUR(10, 0, 5)),
+                        t2.ajoutePoint(VECTEUR(5, -10, 5)));
   auto* r = t2.ajoutePoint(VECTEUR(1, 1, 5));
   const terrain::TRI_MAILLE* plat = t2.ajouteTriangle(r, r, t2.ajoutePoint(VECTEUR(4, 1, 5)));
   CUBATUREPRISME paires(t1, t2);
