@@ -171,14 +171,16 @@ int main(int argc, char** argv) {
     return ok ? std::vector<double>{t, static_cast<double>(copied)} : std::vector<double>{};
   });
   fs::remove_all(dir);
-  if (floor.size() != 2 || view.size() != 2 || floor[1] != static_cast<double>(drawings * entities)) {
+  if (floor.size() != 2 || view.size() != 2 ||
+      floor[1] != static_cast<double>(drawings * entities)) {
     std::printf("the view or the floor failed\n");
     return 1;
   }
   const double ratio = view[0] / floor[0];
-  std::printf("%zu drawings of %zu entities: loaded alone %.3f s; view %.3f s (%.0f entities, %.1f %%)\n",
-              drawings, entities, floor[0], view[0], view[1],
-              100.0 * view[1] / static_cast<double>(drawings * entities));
+  std::printf(
+      "%zu drawings of %zu entities: loaded alone %.3f s; view %.3f s (%.0f entities, %.1f %%)\n",
+      drawings, entities, floor[0], view[0], view[1],
+      100.0 * view[1] / static_cast<double>(drawings * entities));
   std::printf("ratio view/load %.2f (goal <= 1.5) %s\n", ratio, ratio <= 1.5 ? "ok" : "MISSED");
   return 0;
 }

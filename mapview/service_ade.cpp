@@ -42,7 +42,9 @@ std::optional<std::string> texteDe(const std::optional<ListeResbuf>& r) {
   return std::string(rb->resval.rstring);
 }
 
-ListeResbuf texteArg(const std::string& s) { return ListeResbuf(acutBuildList(RTSTR, s.c_str(), 0)); }
+ListeResbuf texteArg(const std::string& s) {
+  return ListeResbuf(acutBuildList(RTSTR, s.c_str(), 0));
+}
 
 ListeResbuf reelArg(double v) { return ListeResbuf(acutBuildList(RTREAL, v, 0)); }
 

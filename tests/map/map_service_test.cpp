@@ -41,9 +41,10 @@ TEST(MapService, OnlyItsFunctionsRunAndQueriesNeedACondition) {
   std::filesystem::create_directories(dossier);
   {
     // Two lines: one inside the square (0,0)-(10,10), one crossing its edge.
-    std::ofstream(dossier / "s.dxf") << "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n  8\nA\n 10\n1\n"
-                                        " 20\n1\n 11\n2\n 21\n2\n  0\nLINE\n  8\nA\n 10\n5\n 20\n5\n"
-                                        " 11\n50\n 21\n5\n  0\nENDSEC\n  0\nEOF\n";
+    std::ofstream(dossier / "s.dxf")
+        << "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n  8\nA\n 10\n1\n"
+           " 20\n1\n 11\n2\n 21\n2\n  0\nLINE\n  8\nA\n 10\n5\n 20\n5\n"
+           " 11\n50\n 21\n5\n  0\nENDSEC\n  0\nEOF\n";
     std::ofstream(dossier / "casse.dxf") << "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n 10\nx\n";
   }
   MapService s;
@@ -62,9 +63,8 @@ TEST(MapService, OnlyItsFunctionsRunAndQueriesNeedACondition) {
   Resultat id = appelle(s, host::map::kDsAttach, acutBuildList(RTSTR, "x:\\S.DXF", 0));
   ASSERT_EQ(id.ok, 1);
   ASSERT_EQ(id.liste->restype, RTREAL);
-  EXPECT_EQ(appelle(s, host::map::kDwgActivate, acutBuildList(RTREAL, id.liste->resval.rreal, 0))
-                .ok,
-            1);
+  EXPECT_EQ(
+      appelle(s, host::map::kDwgActivate, acutBuildList(RTREAL, id.liste->resval.rreal, 0)).ok, 1);
   // Entirely inside only.
   const ads_point p0 = {0, 0, 0}, p1 = {10, 0, 0}, p2 = {10, 10, 0}, p3 = {0, 10, 0};
   resbuf* condition = acutBuildList(RTLB, RTSTR, "and", RTSTR, "", RTSTR, "", RTSTR, "Location",

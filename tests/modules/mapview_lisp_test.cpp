@@ -49,9 +49,13 @@ TEST_F(MapView, AliasesAttachActivateQueryAndDetach) {
   const std::string script =
       "(DebugVue)\n"
       // The second entry holds no "&": the first is added, then processing stops.
-      "(PrepareVue \"" + alias() + ";MAUVAIS;AUTRE&/x\" \"RES:\\\\cadastre\\\\aparcelles.dxf\")\n"
+      "(PrepareVue \"" +
+      alias() +
+      ";MAUVAIS;AUTRE&/x\" \"RES:\\\\cadastre\\\\aparcelles.dxf\")\n"
       // The same alias again, differing in case only: left alone.
-      "(PrepareVue \"res&" + dir.file("RESEAUX") + "\" \"\")\n"
+      "(PrepareVue \"res&" +
+      dir.file("RESEAUX") +
+      "\" \"\")\n"
       // Attached in capitals; "aparcelles" is attached but not listed: deactivated.
       "(GenereVue \"\" \"RES:\\\\CADASTRE\\\\PARCELLES.DXF;RES:\\\\cadastre\\\\casse.dxf\""
       " '((0 0 7) (10 0 7) (10 10 7) \"x\" (0 10)))\n"
@@ -82,7 +86,9 @@ TEST_F(MapView, AliasesAttachActivateQueryAndDetach) {
 TEST_F(MapView, ADetachedDrawingIsAttachedAgainAndTheServiceMayBeAbsent) {
   const std::string boucle =
       "(setq bord '((0 0) (10 0) (10 10) (0 10)))\n"
-      "(GenereVue \"" + alias() + "\" \"RES:\\\\Cadastre\\\\Parcelles.dxf\" bord)\n"
+      "(GenereVue \"" +
+      alias() +
+      "\" \"RES:\\\\Cadastre\\\\Parcelles.dxf\" bord)\n"
       "(GenereVue \"\" \"RES:\\\\Cadastre\\\\Parcelles.dxf\" bord)\n"
       "(prin1 (list 'vue (if (setq s (ssget \"X\")) (sslength s) 0)))\n";
   const CadhostRun r = lance(boucle);

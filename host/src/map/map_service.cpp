@@ -68,7 +68,8 @@ MapService::SourceDrawing* MapService::drawing(const resbuf* id) {
 
 int MapService::execute(int numero, const resbuf* args, resbuf** resultat) {
   return guardedCall(
-      "ade", [&]() -> int {
+      "ade",
+      [&]() -> int {
         if (!resultat) return 0;
         *resultat = nullptr;
         const resbuf* a = inside(args);
