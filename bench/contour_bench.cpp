@@ -39,8 +39,8 @@ void charge(MAILLAGE& m, size_t points) {
     const double y0 = 6500000.0 + 2000.0 * (a / 3) * (1.0 + cote / 200.0);
     for (size_t i = 0; i < cote; ++i)
       for (size_t j = 0; j < cote; ++j) {
-        const bool trou = a % 2 == 0 && i > cote / 3 && i < 2 * cote / 3 && j > cote / 3 &&
-                          j < 2 * cote / 3;
+        const bool trou =
+            a % 2 == 0 && i > cote / 3 && i < 2 * cote / 3 && j > cote / 3 && j < 2 * cote / 3;
         if (trou) continue;
         m.ajoutePoint(
             terrain::VECTEUR(x0 + 8.0 * i + bruit(aleas), y0 + 8.0 * j + bruit(aleas), 100.0));

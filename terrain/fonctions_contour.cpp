@@ -47,8 +47,8 @@ bool dialogue(const REGLAGES_CONTOUR& r) {
   d.addLabel("libelle_resultat", "Ecrire le(s) contour(s) dans le calque :");
   d.addEdit("resultat", r.plansRes.c_str());
   d.addButton("choix_resultat", "...", [](AcUiDialog& dlg) {
-    if (const char* calque = framework::choisitCalque(dlg.text("resultat").c_str(),
-                                                      "Calque de résultat"))
+    if (const char* calque =
+            framework::choisitCalque(dlg.text("resultat").c_str(), "Calque de résultat"))
       dlg.setText("resultat", calque);
   });
   d.addLabel("libelle_distance", "Distance maximale entre points :");

@@ -1,7 +1,9 @@
 // Talvex's function table, in declaration order (function codes follow it).
 #include "earthworks/fonctions_cubature.h"
+#include "framework/commandes_dessin.h"
 #include "framework/fonction_arx.h"
 #include "framework/information_produit.h"
+#include "framework/multi_client.h"
 #include "framework/point_entree.h"
 #include "road/api_ecriture.h"
 #include "road/api_lecture.h"
@@ -116,6 +118,10 @@ FONCTION_ARX aproposde("c:aproposde", framework::commandeAide, "Aide sur le modu
                        kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer",
                      kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX multiclient("c:multiclient", framework::commandeMultiClient, "Gestion multi-clients",
+                         kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX sauvedwg("c:sauvedwg", framework::commandeSauveDwg, "Sauvegarde d'un fichier DWG",
+                      kToujoursDisponible, kSansAccrochage);
 
 }  // namespace
 
