@@ -26,8 +26,9 @@ class MultiClient : public ::testing::Test {
     std::vector<std::pair<std::string, std::string>> env{{"CADHOST_CONSOLE", dir.file("console.txt")},
                                                          {"CADHOST_DESKTOP", dir.file("bureau")}};
     if (!client.empty()) env.emplace_back("TALVEX_CLIENT", client);
-    return runCadhost(dir, {"--load", dir.file("mod/quoril.arx"), dir.file("run/t.lsp")},
-                      std::string(), env);
+    // The script by a relative name: found though the client moves the
+    // current directory before it runs.
+    return runCadhost(dir, {"--load", dir.file("mod/quoril.arx"), "run/t.lsp"}, std::string(), env);
   }
   std::string console() { return dir.exists("console.txt") ? dir.read("console.txt") : ""; }
   ScratchDir dir;
@@ -124,6 +125,7 @@ TEST_F(MultiClient, DrawingCommandsWorkInTheClientDirectory) {
       "(entmake '((0 . \"LINE\") (10 0.0 0.0 0.0) (11 1.0 1.0 0.0)))\n"
       "(user-input \"plan\")\n(c:sauvedwg)\n"
       "(user-input \"plan.dwg\")\n(c:sauvedwg)\n"
+      "(user-input \"plan.dwg\")\n(command \"ouvredwg\")\n"
       "(command \"nouvtopo\")\n";
   const CadhostRun r = lance(script);
   ASSERT_EQ(r.status, 0) << r.out;
@@ -133,6 +135,7 @@ TEST_F(MultiClient, DrawingCommandsWorkInTheClientDirectory) {
             std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("Sauvegarde terminee"), std::string::npos);
+  EXPECT_NE(r.out.find("Ouvre " + dir.file("zuzoza/plan.dwg")), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Ouverture du gabarit <" + dir.file("system/zizuroz.dwt") + ">"),
             std::string::npos)
       << r.out;
