@@ -51,8 +51,7 @@ bool estLeDessin(const std::string& chemin) {
 }  // namespace
 
 resbuf* commandeSauveDwg(int32_t) {
-  const char* choisi =
-      dialogueFichier(false, kFiltreDessins, "", dossierClientCourant().c_str());
+  const char* choisi = dialogueFichier(false, kFiltreDessins, "", dossierClientCourant().c_str());
   if (!choisi) return nullptr;
   std::ostream& erreurs = fluxErreur();
   erreurs << "Sauve DWG" << std::endl;

@@ -104,7 +104,7 @@ resbuf* commandeMultiClient(int32_t) {
     const int i = d.selection("clients");
     const std::vector<std::string> items = d.items("clients");
     e.selection = i >= 0 && static_cast<size_t>(i) < items.size() ? items[static_cast<size_t>(i)]
-                                                                 : std::string();
+                                                                  : std::string();
     montre(d, e);
   });
   d.onChange("nom", [&](AcUiDialog&) {

@@ -24,11 +24,11 @@ constexpr const char* kSousDossiers[] = {"system", "poly", "profil", "symbole", 
 
 struct ETAT_CLIENTS {
   LISTE_PARAMETRES arbre;
-  std::string chemin;           // path of the current client in the tree
-  std::string dossier;          // its directory
+  std::string chemin;                // path of the current client in the tree
+  std::string dossier;               // its directory
   std::vector<std::string> parents;  // directories of its parents, nearest first
   bool charge = false;
-  std::string demarrage;        // current directory when the module loaded
+  std::string demarrage;  // current directory when the module loaded
 };
 
 ETAT_CLIENTS& etat() {
@@ -86,8 +86,8 @@ bool preparerDossier(const std::string& dossier) {
   for (const char* sous : kSousDossiers) {
     fs::create_directories(fs::path(dossier) / sous, ec);
     if (!fs::is_directory(fs::path(dossier) / sous, ec)) {
-      fluxErreur() << "Impossible de créer le dossier client <" << (fs::path(dossier) / sous).string()
-                   << ">" << std::endl;
+      fluxErreur() << "Impossible de créer le dossier client <"
+                   << (fs::path(dossier) / sous).string() << ">" << std::endl;
       return false;
     }
   }
@@ -270,7 +270,8 @@ std::string fichierUtilisateur(const std::string& dossierClient) {
 
 }  // namespace
 
-std::optional<std::string> lisValeurUtilisateur(const std::string& dossier, const std::string& cle) {
+std::optional<std::string> lisValeurUtilisateur(const std::string& dossier,
+                                                const std::string& cle) {
   LISTE_PARAMETRES liste;
   lireFichierParametres(fichierUtilisateur(dossier), kModeTexte, liste);
   if (liste.empty()) return std::nullopt;

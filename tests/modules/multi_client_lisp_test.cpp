@@ -23,8 +23,8 @@ class MultiClient : public ::testing::Test {
   // cadhost started in run/ with the copied module and `script`.
   CadhostRun lance(const std::string& script, const std::string& client = {}) {
     dir.write("run/t.lsp", script);
-    std::vector<std::pair<std::string, std::string>> env{{"CADHOST_CONSOLE", dir.file("console.txt")},
-                                                         {"CADHOST_DESKTOP", dir.file("bureau")}};
+    std::vector<std::pair<std::string, std::string>> env{
+        {"CADHOST_CONSOLE", dir.file("console.txt")}, {"CADHOST_DESKTOP", dir.file("bureau")}};
     if (!client.empty()) env.emplace_back("TALVEX_CLIENT", client);
     // The script by a relative name: found though the client moves the
     // current directory before it runs.
@@ -40,8 +40,8 @@ TEST_F(MultiClient, SubClientInheritsFromItsParentAndTheStartupDirectory) {
   fs::create_directories(dir.file("zuzoza/system"));
   dir.write("zuzoza/system/registre.ini", "\"/ContourPt/DMax\" \"12.5\"\n");
   // Where a relative file goes once the client is loaded: its directory.
-  const CadhostRun r = lance("(close (open \"ici.txt\" \"w\"))\n(c:multiclient)\n",
-                             "/zuzoza/CHANTIER2");
+  const CadhostRun r =
+      lance("(close (open \"ici.txt\" \"w\"))\n(c:multiclient)\n", "/zuzoza/CHANTIER2");
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   const std::string c = console();
   EXPECT_NE(c.find("Lecture du fichier clients <" + dir.file("mod/system/clients.mcl") + ">"),
@@ -91,12 +91,16 @@ TEST_F(MultiClient, DialogEditsTheTreeAndSelectsAClient) {
       // Deleting the active client is refused; a new client under Bureau,
       // renamed and given a directory, its profile set, both shortcuts made.
       "(user-input '(dialog \"supprimer\" (\"clients\" . \"/Bureau\") \"ajouter\""
-      " (\"nom\" . \"Chantier\") (\"dossier\" . \"" + dir.file("chantier") + "\")"
+      " (\"nom\" . \"Chantier\") (\"dossier\" . \"" +
+      dir.file("chantier") +
+      "\")"
       " \"profil\" \"raccourci\" \"raccourci_universel\" \"ok\")"
       " '(dialog \"OK\") '(dialog (\"texte\" . \"Topographie\") \"OK\"))\n"
       "(c:multiclient)\n(close (open \"ici.txt\" \"w\"))\n"
       // Another tree file, then Annuler: nothing changes.
-      "(user-input '(dialog \"lecture\" \"annuler\") \"" + dir.file("autres.mcl") + "\")\n"
+      "(user-input '(dialog \"lecture\" \"annuler\") \"" +
+      dir.file("autres.mcl") +
+      "\")\n"
       "(c:multiclient)\n";
   const CadhostRun r = lance(script);
   ASSERT_EQ(r.status, 0) << r.out << r.err;
