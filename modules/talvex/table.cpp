@@ -102,6 +102,8 @@ FONCTION_ARX decoupeseg("decoupeseg", terrain::decoupeseg,
                         kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX calzlimite("calzlimite", terrain::calzlimite, "Calcul du Z Min et Z Max du dessin",
                         kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX courbesniveau("courbesniveau", terrain::courbesniveau, "Courbes de niveau du maillage",
+                           kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX ihmzlimite("ihmzlimite", road::ihmzlimite, "Affiche les Z min et max enregistrés",
                         kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX ihmcc("ihmcc", road::ihmcc, "Gestion des calques 3D", kToujoursDisponible,
