@@ -106,7 +106,13 @@ resbuf* tria_ads(int32_t) {
     return nullptr;
   }
   DESSIN_TRIANGULATION dessin;
-  if (!trianguleSemis(semis.points, rayon, dessin)) {
+  const FIN_TRIANGULATION fin = trianguleSemis(semis.points, rayon, dessin);
+  if (fin == FIN_TRIANGULATION::Limite)
+    acutPrintf("\n Triangulation arrêtée : plus de %i faces pour %i points, le front ne se "
+               "referme pas.",
+               static_cast<int>(kFacesParPoint * semis.points.size()),
+               static_cast<int>(semis.points.size()));
+  if (fin != FIN_TRIANGULATION::Complete) {
     acutPrintf("\n Termine.\n");
     return nullptr;
   }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <set>
 #include <unordered_map>
 #include <utility>
@@ -45,14 +47,17 @@ class FRONT_SEMIS {
     }
   }
 
-  bool avance() {
+  FIN_TRIANGULATION avance() {
     ecoute_.face(p_[0], p_[1], p_[2]);
-    ajouteArete(0, 1, 2);
+    faces_ = 1;
+    // The cursor starts on (0, 1) whatever its distance; the others follow in order.
+    ajouteArete(0, 1, 2, -std::numeric_limits<double>::infinity());
     ajouteArete(1, 2, 0);
     ajouteArete(0, 2, 1);
     size_t traitees = 0, marque = 3;
     while (!suite_.empty()) {
-      if (ecoute_.interrompu()) return false;
+      if (ecoute_.interrompu()) return FIN_TRIANGULATION::Interrompue;
+      if (faces_ > kFacesParPoint * p_.size()) return FIN_TRIANGULATION::Limite;
       const int courante = suite_.begin()->second;
       retire(courante);
       traite(aretes_[courante]);
@@ -62,18 +67,18 @@ class FRONT_SEMIS {
         ecoute_.progression(traitees, marque);
       }
     }
-    return true;
+    return FIN_TRIANGULATION::Complete;
   }
 
  private:
-  void ajouteArete(int i, int j, int k) {
+  void ajouteArete(int i, int j, int k, std::optional<double> cle = std::nullopt) {
     ARETE a;
     a.i = i;
     a.j = j;
     a.k = k;
     a.milieu = milieu(p_[i], p_[j]);
     a.active = true;
-    a.cle = distance3D(a.milieu, centre_);
+    a.cle = cle ? *cle : distance3D(a.milieu, centre_);
     const int id = static_cast<int>(aretes_.size());
     aretes_.push_back(a);
     suite_.emplace(a.cle, id);
@@ -97,10 +102,12 @@ class FRONT_SEMIS {
       ajouteArete(a, b, oppose);
   }
 
-  void traite(const ARETE& e) {
+  // By value: closing edges adds to the pool.
+  void traite(const ARETE e) {
     const int p = meilleurCandidat(e);
     if (p >= 0) {
       ecoute_.face(p_[e.i], p_[e.j], p_[p]);
+      ++faces_;
       ferme(p, e.i, e.j);
       ferme(p, e.j, e.i);
       return;
@@ -191,6 +198,7 @@ class FRONT_SEMIS {
   std::vector<std::pair<int, int>> contours_;
   std::vector<Point3D> milieuxContours_;
   std::vector<std::vector<int>> voisinsContour_;
+  size_t faces_ = 0;
 };
 
 }  // namespace
@@ -217,8 +225,9 @@ std::vector<Point3D> triParDistance(const std::vector<Point3D>& points) {
   return tries;
 }
 
-bool trianguleSemis(const std::vector<Point3D>& points, double rayon, ECOUTE_TRIANGULATION& ecoute) {
-  if (points.size() < 3 || !(rayon > 0)) return true;
+FIN_TRIANGULATION trianguleSemis(const std::vector<Point3D>& points, double rayon,
+                                 ECOUTE_TRIANGULATION& ecoute) {
+  if (points.size() < 3 || !(rayon > 0)) return FIN_TRIANGULATION::Complete;
   FRONT_SEMIS front(triParDistance(points), centreBoite(points), rayon, ecoute);
   return front.avance();
 }

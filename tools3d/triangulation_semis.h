@@ -33,10 +33,23 @@ Point3D centreBoite(const std::vector<Point3D>& points);
 // box, equal distances in the given order.
 std::vector<Point3D> triParDistance(const std::vector<Point3D>& points);
 
+// How a run ended.
+enum class FIN_TRIANGULATION {
+  Complete,     // the front is exhausted
+  Interrompue,  // the listener asked to stop
+  Limite,       // more faces than kFacesParPoint per point: the front does not close
+};
+
+// A plane triangulation has fewer than 2 faces per point; past this many the
+// front is covering ground it already covered (points of a regular grid can
+// make it do that), and the run stops.
+constexpr size_t kFacesParPoint = 8;
+
 // Triangulates `points` (three or more, in selection order: they are sorted
-// here, and the indices handed to `contour` are those of the sorted order) with the search radius `rayon` (> 0).
-// False when stopped by the listener.
-bool trianguleSemis(const std::vector<Point3D>& points, double rayon, ECOUTE_TRIANGULATION& ecoute);
+// here, and the indices handed to `contour` are those of the sorted order)
+// with the search radius `rayon` (> 0).
+FIN_TRIANGULATION trianguleSemis(const std::vector<Point3D>& points, double rayon,
+                                 ECOUTE_TRIANGULATION& ecoute);
 
 
 }  // namespace tools3d
