@@ -39,6 +39,14 @@ void ajouteSansBoucle(std::vector<Point3D>& r, const Point3D& nouveau) {
   r.push_back(nouveau);
 }
 
+// p moved by `distance` square to a->b on the side `cote` (+1 left).
+Point3D carre(const Point3D& a, const Point3D& b, const Point3D& p, double distance, int cote) {
+  const double l = distancePlan(a, b);
+  if (!(l > 0)) return p;
+  const double f = cote * distance / l;
+  return {p[0] - f * (b[1] - a[1]), p[1] + f * (b[0] - a[0]), p[2]};
+}
+
 Point3D eleve(Point3D p, double dz) {
   p[2] += dz;
   return p;
@@ -56,27 +64,24 @@ std::vector<Point3D> decale(const std::vector<Point3D>& a, double distance, int 
   std::vector<Point3D> r;
   const size_t n = a.size();
   if (n < 2) return r;
-  const double quart = cote * M_PI / 2;
   if (n == 2) {
-    const double angle = anglePlan(a[0], a[1]) + quart;
-    r.push_back(eleve(polaire(a[0], angle, distance), deltaZ1));
-    r.push_back(eleve(polaire(a[1], angle, distance), deltaZ1));
+    r.push_back(eleve(carre(a[0], a[1], a[0], distance, cote), deltaZ1));
+    r.push_back(eleve(carre(a[0], a[1], a[1], distance, cote), deltaZ1));
     return r;
   }
   for (size_t i = 1; i + 1 < n; ++i) {
     if (sommetEnCours) sommetEnCours(static_cast<int>(i + 2));
-    if (i == 1) r.push_back(eleve(polaire(a[0], anglePlan(a[0], a[1]) + quart, distance), deltaZ1));
+    if (i == 1) r.push_back(eleve(carre(a[0], a[1], a[0], distance, cote), deltaZ1));
     const double a1 = anglePlan(a[i - 1], a[i]), a2 = anglePlan(a[i], a[i + 1]);
     const double b = a1 + ((a2 - a1) + cote * M_PI) / 2;
     const double t = cote > 0 ? b - a1 : a1 - b;
     // A turn straight back has no corner: the point goes square to the incoming segment.
     const Point3D coin = std::fabs(std::sin(t)) > 1e-12
                              ? polaire(a[i], b, distance / std::sin(t))
-                             : polaire(a[i], a1 + quart, distance);
+                             : carre(a[i - 1], a[i], a[i], distance, cote);
     ajouteSansBoucle(r, eleve(coin, deltaZ1));
     if (i == n - 2)
-      ajouteSansBoucle(
-          r, eleve(polaire(a[n - 1], anglePlan(a[n - 2], a[n - 1]) + quart, distance), deltaZ1));
+      ajouteSansBoucle(r, eleve(carre(a[n - 2], a[n - 1], a[n - 1], distance, cote), deltaZ1));
   }
   return r;
 }

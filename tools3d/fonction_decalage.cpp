@@ -82,9 +82,36 @@ void litSommets(const ads_name polyligne, ETAT_DECALAGE& e) {
   }
 }
 
+bool surSegmentHote(const Point3D& a, const Point3D& b, const Point3D& p, Point3D& x) {
+  ads_point r;
+  if (acdbInters(a.data(), b.data(), p.data(), p.data(), 1, r) != RTNORM) return false;
+  x = {r[0], r[1], r[2]};
+  return true;
+}
+
+// The point of the polyline nearest in plan to p, z along its segment.
+Point3D projeteSurPolyligne(const std::vector<Point3D>& s, const Point3D& p) {
+  Point3D meilleur = s.front();
+  double distance = distancePlan(meilleur, p);
+  for (size_t j = 1; j < s.size(); ++j) {
+    const double l = distancePlan(s[j - 1], s[j]);
+    const double dx = s[j][0] - s[j - 1][0], dy = s[j][1] - s[j - 1][1];
+    double t = ((p[0] - s[j - 1][0]) * dx + (p[1] - s[j - 1][1]) * dy) / (l * l);
+    t = t < 0 ? 0 : t > 1 ? 1 : t;
+    const Point3D q = pointADistance(s[j - 1], s[j], t * l);
+    if (distancePlan(q, p) < distance) {
+      distance = distancePlan(q, p);
+      meilleur = q;
+    }
+  }
+  return meilleur;
+}
+
 // One end of the part, picked on the polyline and snapped onto it; false
-// when the user cancels.
-bool choisitPoint(const char* invite, const ads_name polyligne, Point3D& point) {
+// when the user cancels. The snap may land on another entity crossing there:
+// the point is then brought back onto the polyline.
+bool choisitPoint(const char* invite, const ads_name polyligne, const std::vector<Point3D>& s,
+                  Point3D& point) {
   for (;;) {
     ads_name nom;
     ads_point pick;
@@ -103,15 +130,13 @@ bool choisitPoint(const char* invite, const ads_name polyligne, Point3D& point) 
       point = {accroche[0], accroche[1], accroche[2]};
     else
       point = {pick[0], pick[1], pick[2]};
+    Point3D surSegment;
+    bool dessus = false;
+    for (size_t j = 1; j < s.size() && !dessus; ++j)
+      dessus = surSegmentHote(s[j - 1], s[j], point, surSegment);
+    if (!dessus) point = projeteSurPolyligne(s, point);
     return true;
   }
-}
-
-bool surSegmentHote(const Point3D& a, const Point3D& b, const Point3D& p, Point3D& x) {
-  ads_point r;
-  if (acdbInters(a.data(), b.data(), p.data(), p.data(), 1, r) != RTNORM) return false;
-  x = {r[0], r[1], r[2]};
-  return true;
 }
 
 double reelVariable(const char* nom, int indice) {
@@ -180,8 +205,10 @@ resbuf* dec3d_arx(int32_t) {
       return nullptr;
     }
     if (statut == kStatutSaisie) {
-      if (choisitPoint("\n Cliquer le point de DEPART sur cette polyligne : ", polyligne, e.debut))
-        choisitPoint("\n Cliquer le point de FIN sur cette polyligne : ", polyligne, e.fin);
+      if (choisitPoint("\n Cliquer le point de DEPART sur cette polyligne : ", polyligne,
+                       e.sommets, e.debut))
+        choisitPoint("\n Cliquer le point de FIN sur cette polyligne : ", polyligne, e.sommets,
+                     e.fin);
     }
   }
   if (statut == DLGCANCEL) {

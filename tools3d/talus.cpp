@@ -18,22 +18,30 @@ Point3D pointSurLigne(const STATION_TALUS& st, double s) {
           st.crete[2] + f * (st.pied[2] - st.crete[2])};
 }
 
+// The unit plan vector from a to b (b - a has a plan length).
+void unitaire(const Point3D& a, const Point3D& b, STATION_CRETE& st) {
+  const double l = distancePlan(a, b);
+  st.dx = (b[0] - a[0]) / l;
+  st.dy = (b[1] - a[1]) / l;
+}
+
 // The plan direction of the crest at a station on segment k: towards the
-// segment's end, or, at its end vertex, along the next segment that has a length.
-double directionCrete(const std::vector<Point3D>& crete, size_t k, const Point3D& p) {
-  if (distancePlan(p, crete[k + 1]) > 0) return anglePlan(p, crete[k + 1]);
+// segment's end, or, at its end vertex, along the next segment that has a
+// length (the previous one at the crest's end). Taken as a vector, so that
+// the probe across an axis-aligned crest stays exactly square to it.
+void directionCrete(const std::vector<Point3D>& crete, size_t k, STATION_CRETE& st) {
+  if (distancePlan(st.point, crete[k + 1]) > 0) return unitaire(st.point, crete[k + 1], st);
   for (size_t j = k + 1; j + 1 < crete.size(); ++j)
-    if (distancePlan(crete[j], crete[j + 1]) > 0) return anglePlan(crete[j], crete[j + 1]);
+    if (distancePlan(crete[j], crete[j + 1]) > 0) return unitaire(crete[j], crete[j + 1], st);
   for (size_t j = k + 1; j-- > 0;)
-    if (distancePlan(crete[j], crete[j + 1]) > 0) return anglePlan(crete[j], crete[j + 1]);
-  return 0;
+    if (distancePlan(crete[j], crete[j + 1]) > 0) return unitaire(crete[j], crete[j + 1], st);
 }
 
 STATION_CRETE station(const std::vector<Point3D>& crete, size_t k, double s) {
   STATION_CRETE st;
   st.segment = k;
   st.point = pointADistance(crete[k], crete[k + 1], s);
-  st.direction = directionCrete(crete, k, st.point);
+  directionCrete(crete, k, st);
   return st;
 }
 
@@ -80,9 +88,9 @@ bool piedLePlusProche(const STATION_CRETE& station, const std::vector<PIED_TALUS
                       STATION_TALUS& resultat) {
   using terrain::VECTEUR;
   const Point3D& p = station.point;
-  const double gauche = station.direction + M_PI / 2, droite = station.direction - M_PI / 2;
-  const VECTEUR a(p[0] + kDemiSonde * std::cos(gauche), p[1] + kDemiSonde * std::sin(gauche));
-  const VECTEUR b(p[0] + kDemiSonde * std::cos(droite), p[1] + kDemiSonde * std::sin(droite));
+  // The probe, square to the crest on both sides.
+  const double nx = -station.dy * kDemiSonde, ny = station.dx * kDemiSonde;
+  const VECTEUR a(p[0] + nx, p[1] + ny), b(p[0] - nx, p[1] - ny);
   bool trouve = false;
   double meilleure = 0;
   for (const PIED_TALUS& pied : pieds) {

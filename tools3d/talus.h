@@ -15,7 +15,8 @@ using framework::Point3D;
 struct STATION_CRETE {
   Point3D point{};
   size_t segment = 0;
-  double direction = 0;  // plan angle along the crest at the station
+  // Unit plan vector along the crest at the station.
+  double dx = 1, dy = 0;
 };
 
 // One hatch line: crest point, toe point and their plan distance.

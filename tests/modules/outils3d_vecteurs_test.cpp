@@ -2,6 +2,8 @@
 // from inside the host.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/module_loader.h"
 #include "core/session.h"
 #include "lisp/interpreter.h"

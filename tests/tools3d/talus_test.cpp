@@ -32,8 +32,9 @@ TEST(Talus, StationsMesureesEnPlanSurLaCrete) {
   s = stationsCrete({{0, 0, 0}, {1.2, 0, 0}, {1.2, 5, 0}}, 0.4);
   ASSERT_GE(s.size(), 4u);
   EXPECT_NEAR(s[3].point[0], 1.2, 1e-12);
-  EXPECT_NEAR(s[3].direction, M_PI / 2, 1e-9);
-  EXPECT_NEAR(s[2].direction, 0, 1e-9);
+  EXPECT_EQ(s[3].dx, 0);
+  EXPECT_EQ(s[3].dy, 1);
+  EXPECT_EQ(s[2].dx, 1);
   // Nothing for a crest of one vertex or a null spacing.
   EXPECT_TRUE(stationsCrete({{0, 0, 0}}, 0.5).empty());
   EXPECT_TRUE(stationsCrete({{0, 0, 0}, {1, 0, 0}}, 0).empty());
