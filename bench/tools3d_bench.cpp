@@ -137,8 +137,9 @@ int main(int argc, char** argv) {
   const auto dossier =
       std::filesystem::temp_directory_path() / ("bench_tools3d_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dossier);
-  const std::string fin = "(princ (strcat \"lignes \" (itoa (if (setq s (ssget \"X\" '((0 . "
-                          "\\\"LINE\\\")))) (sslength s) 0)) \"\\n\"))\n(princ)\n";
+  const std::string fin =
+      "(princ (strcat \"lignes \" (itoa (if (setq s (ssget \"X\" '((0 . \"LINE\")))) (sslength s) "
+      "0)) \"\\n\"))\n(princ)\n";
   const double t0 = lanceCadhost(cadhost, dossier, "dessin.lsp", std::string(kDessinTalus) + fin,
                                  "lignes");
   const double t1 = lanceCadhost(cadhost, dossier, "talus.lsp",
