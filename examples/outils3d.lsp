@@ -1,6 +1,6 @@
 ;;; Demo of the 3D drafting tools on the demo drawing: the platform edge and
-;;; its slope hatching beside road RN7, and the faces of a patch of the
-;;; surveyed points.
+;;; its slope hatching beside road RN7, and the faces of a patch of surveyed
+;;; points.
 
 (if (boundp 'c3d_dep)
   (progn
@@ -35,14 +35,25 @@
     (talus_arx crete (ssadd pied))
     (princ (strcat "Talus : " (itoa (sslength (ssget "X" '((0 . "LINE") (8 . "TALUS")))))
                    " traits de hachure\n"))
-    ;; The surveyed points of a window, triangulated into 3D faces.
+    ;; A patch of surveyed points east of the road, triangulated into 3D faces.
+    (calque "LEVE_SEMIS")
+    (setq i 0)
+    (repeat 10
+      (setq j 0)
+      (repeat 8
+        (setq x (+ 120.0 (* 5.0 i) (* 1.3 (sin (+ (* 1.7 i) (* 2.3 j)))))
+              y (+ (* 5.0 j) (* 1.1 (cos (+ (* 2.1 i) (* 0.7 j))))))
+        (entmake (list '(0 . "POINT")
+                       (list 10 x y (+ 100.0 (* 0.05 x) (* 0.25 (sin (* 0.3 y)))))))
+        (setq j (1+ j)))
+      (setq i (1+ i)))
     (calque "TRIANGULATION")
-    (setq DRAYMIN 15.0)
-    (user-input "W" '(-1.0 -1.0) '(31.0 21.0) nil)
+    (setq DRAYMIN 9.0)
+    (user-input "W" '(117.0 -3.0) '(172.0 40.0) nil)
     (tria_ads)
     (princ (strcat "\nTriangulation : "
                    (itoa (sslength (ssget "X" '((0 . "3DFACE") (8 . "TRIANGULATION")))))
-                   " faces 3D\n"))
+                   " faces 3D sur 80 points\n"))
     (setvar "CLAYER" "0")
     (princ "=== Fin des outils 3D ===\n")))
 (princ)
