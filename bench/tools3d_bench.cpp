@@ -93,12 +93,14 @@ const char* const kDessinTalus =
     " (entmake (list '(0 . \"POLYLINE\") '(66 . 1) '(70 . 8) '(10 0.0 0.0 0.0)))"
     " (foreach p pts (entmake (list '(0 . \"VERTEX\") (cons 10 p) '(70 . 32))))"
     " (entmake '((0 . \"SEQEND\")))"
-    " (ssname (ssget \"X\" '((0 . \"POLYLINE\"))) (1- (sslength (ssget \"X\" '((0 . \"POLYLINE\")))))))\n"
+    " (ssname (ssget \"X\" '((0 . \"POLYLINE\"))) (1- (sslength (ssget \"X\" '((0 . "
+    "\"POLYLINE\")))))))\n"
     "(setq i 0 l nil)\n"
     "(repeat 10000 (setq l (cons (list (* 0.5 i) (sin (* 0.002 i)) 100.0) l) i (1+ i)))\n"
     "(setq crete (poly (reverse l)) pieds (ssadd) k 0)\n"
     "(repeat 10 (setq i 0 l nil)"
-    " (repeat 1000 (setq l (cons (list (+ (* 500.0 k) (* 0.5 i)) (- (sin (* 0.002 (+ i (* 1000 k)))) 5.0 (rem k 3))"
+    " (repeat 1000 (setq l (cons (list (+ (* 500.0 k) (* 0.5 i)) (- (sin (* 0.002 (+ i (* 1000 "
+    "k)))) 5.0 (rem k 3))"
     " 95.0) l) i (1+ i)))"
     " (ssadd (poly (reverse l)) pieds) (setq k (1+ k)))\n"
     "(setq ECHL&& 1000 COEFLGT 0.4)\n";
@@ -124,8 +126,8 @@ int main(int argc, char** argv) {
   std::printf("   ratio 4N/N %.2f (goal <= 5: %s)\n", tg / tp, verdict(tg / tp, 5));
   std::vector<balayage::FACE> reference;
   const double tb = secondes([&] { reference = balayage::triangule(petit, kRayon); });
-  std::printf("   plain scan on %zu points: %.3f s, %zu faces, %s (indexed/scan time %.3f)\n", n, tb,
-              reference.size(), reference == fp.faces ? "identical" : "DIFFERENT", tp / tb);
+  std::printf("   plain scan on %zu points: %.3f s, %zu faces, %s (indexed/scan time %.3f)\n", n,
+              tb, reference.size(), reference == fp.faces ? "identical" : "DIFFERENT", tp / tb);
 
   // b) talus_arx against as many LINE commands, in cadhost.
   if (!talus) return 0;
@@ -140,29 +142,32 @@ int main(int argc, char** argv) {
   const std::string fin =
       "(princ (strcat \"lignes \" (itoa (if (setq s (ssget \"X\" '((0 . \"LINE\")))) (sslength s) "
       "0)) \"\\n\"))\n(princ)\n";
-  const double t0 = lanceCadhost(cadhost, dossier, "dessin.lsp", std::string(kDessinTalus) + fin,
-                                 "lignes");
-  const double t1 = lanceCadhost(cadhost, dossier, "talus.lsp",
-                                 std::string(kDessinTalus) + "(talus_arx crete pieds)\n" + fin,
-                                 "lignes");
+  const double t0 =
+      lanceCadhost(cadhost, dossier, "dessin.lsp", std::string(kDessinTalus) + fin, "lignes");
+  const double t1 =
+      lanceCadhost(cadhost, dossier, "talus.lsp",
+                   std::string(kDessinTalus) + "(talus_arx crete pieds)\n" + fin, "lignes");
   std::ifstream sortie(dossier / "sortie.txt");
   const std::string texte((std::istreambuf_iterator<char>(sortie)), {});
   const size_t at = texte.find("lignes ");
-  const long lignes = at == std::string::npos ? 0 : std::strtol(texte.c_str() + at + 7, nullptr, 10);
+  const long lignes =
+      at == std::string::npos ? 0 : std::strtol(texte.c_str() + at + 7, nullptr, 10);
   const double t2 = lanceCadhost(
       cadhost, dossier, "lignes.lsp",
       std::string(kDessinTalus) + "(setq i 0)\n(repeat " + std::to_string(lignes) +
           " (command \"_LINE\" (list (* 0.1 i) 0.0 100.0) (list (* 0.1 i) -1.0 99.0) \"\")"
-          " (setq i (1+ i)))\n" + fin,
+          " (setq i (1+ i)))\n" +
+          fin,
       "lignes");
   std::filesystem::remove_all(dossier);
   if (t0 < 0 || t1 < 0 || t2 < 0 || lignes == 0) {
     std::printf("b) cadhost failed\n");
     return 1;
   }
-  std::printf("b) talus_arx, crest of 10000 vertices and 10 toes: %ld lines in %.3f s; %ld LINE "
-              "commands from LISP: %.3f s (drawing built in %.3f s)\n",
-              lignes, t1 - t0, lignes, t2 - t0, t0);
+  std::printf(
+      "b) talus_arx, crest of 10000 vertices and 10 toes: %ld lines in %.3f s; %ld LINE "
+      "commands from LISP: %.3f s (drawing built in %.3f s)\n",
+      lignes, t1 - t0, lignes, t2 - t0, t0);
   std::printf("   ratio talus / LINE commands %.2f\n", (t1 - t0) / (t2 - t0));
   return 0;
 }

@@ -25,8 +25,8 @@ std::vector<Point3D> decale(const std::vector<Point3D>& points, double distance,
 void appliqueRampe(std::vector<Point3D>& points, double deltaZ1, double deltaZ2);
 
 // Whether p lies on the segment a-b, and the point to use for it.
-using SUR_SEGMENT = std::function<bool(const Point3D& a, const Point3D& b, const Point3D& p,
-                                       Point3D& surSegment)>;
+using SUR_SEGMENT =
+    std::function<bool(const Point3D& a, const Point3D& b, const Point3D& p, Point3D& surSegment)>;
 
 // The part of the polyline from p1 to p2 (in vertex order, whichever comes
 // first); empty when one of them is on no segment.

@@ -1,10 +1,10 @@
 #include "tools3d/dialogue_decale.h"
 
+#include <locale.h>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
 #include "acedads.h"
 #include "adsdlg.h"

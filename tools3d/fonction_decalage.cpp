@@ -205,8 +205,8 @@ resbuf* dec3d_arx(int32_t) {
       return nullptr;
     }
     if (statut == kStatutSaisie) {
-      if (choisitPoint("\n Cliquer le point de DEPART sur cette polyligne : ", polyligne,
-                       e.sommets, e.debut))
+      if (choisitPoint("\n Cliquer le point de DEPART sur cette polyligne : ", polyligne, e.sommets,
+                       e.debut))
         choisitPoint("\n Cliquer le point de FIN sur cette polyligne : ", polyligne, e.sommets,
                      e.fin);
     }

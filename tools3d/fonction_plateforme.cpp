@@ -59,9 +59,10 @@ resbuf* plateforme(const char* nom, bool gradue) {
   const auto axe = nombresListe(rb);
   const auto profil = nombresListe(rb);
   if (!axe || !profil || axe->size() % 5 != 0 || profil->size() % 3 != 0 || rb) {
-    acutPrintf("\n %s : attend la liste des points d'axe (abscisse direction x y z) et le profil "
-               "(abscisse décalage hauteur)",
-               nom);
+    acutPrintf(
+        "\n %s : attend la liste des points d'axe (abscisse direction x y z) et le profil "
+        "(abscisse décalage hauteur)",
+        nom);
     return nullptr;
   }
   std::vector<POINT_AXE_PLATEFORME> points;
@@ -77,9 +78,10 @@ resbuf* plateforme(const char* nom, bool gradue) {
   const std::vector<PROFIL_PLATEFORME> fusionne = fusionneProfil(lignes, stationsLtabul());
   const std::vector<Point3D> bord = pointsEnvoyes(pointsBord(points, fusionne, gradue));
   if (bord.size() < 2) {
-    acutPrintf("\n %s : pas de bord de plateforme à dessiner (profil, LTABUL ou points d'axe "
-               "insuffisants)",
-               nom);
+    acutPrintf(
+        "\n %s : pas de bord de plateforme à dessiner (profil, LTABUL ou points d'axe "
+        "insuffisants)",
+        nom);
     return nullptr;
   }
   COMMANDE_HOTE commande;

@@ -66,7 +66,8 @@ resbuf* talus_arx(int32_t) {
     return nullptr;
   }
   std::vector<STATION_TALUS> stations;
-  for (const STATION_CRETE& s : stationsCrete(crete, pasStations(static_cast<int>(echelle.valeur)))) {
+  for (const STATION_CRETE& s :
+       stationsCrete(crete, pasStations(static_cast<int>(echelle.valeur)))) {
     STATION_TALUS st;
     if (piedLePlusProche(s, pieds, st)) stations.push_back(st);
   }

@@ -108,10 +108,11 @@ resbuf* tria_ads(int32_t) {
   DESSIN_TRIANGULATION dessin;
   const FIN_TRIANGULATION fin = trianguleSemis(semis.points, rayon, dessin);
   if (fin == FIN_TRIANGULATION::Limite)
-    acutPrintf("\n Triangulation arrêtée : plus de %i faces pour %i points, le front ne se "
-               "referme pas.",
-               static_cast<int>(kFacesParPoint * semis.points.size()),
-               static_cast<int>(semis.points.size()));
+    acutPrintf(
+        "\n Triangulation arrêtée : plus de %i faces pour %i points, le front ne se "
+        "referme pas.",
+        static_cast<int>(kFacesParPoint * semis.points.size()),
+        static_cast<int>(semis.points.size()));
   if (fin != FIN_TRIANGULATION::Complete) {
     acutPrintf("\n Termine.\n");
     return nullptr;

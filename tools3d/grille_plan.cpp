@@ -51,7 +51,8 @@ void GRILLE_PLAN::ajoutePoint(int id, const Point3D& p) {
 }
 
 void GRILLE_PLAN::ajouteSegment(int id, const Point3D& a, const Point3D& b) {
-  const int c1 = colonne(std::min(a[0], b[0]) - marge_), c2 = colonne(std::max(a[0], b[0]) + marge_);
+  const int c1 = colonne(std::min(a[0], b[0]) - marge_),
+            c2 = colonne(std::max(a[0], b[0]) + marge_);
   const int l1 = ligne(std::min(a[1], b[1]) - marge_), l2 = ligne(std::max(a[1], b[1]) + marge_);
   for (int l = l1; l <= l2; ++l)
     for (int c = c1; c <= c2; ++c) cellule(c, l).push_back(id);
@@ -80,7 +81,8 @@ bool GRILLE_PLAN::anneau(const Point3D& m, int rang, const std::function<void(in
 
 void GRILLE_PLAN::segmentsPres(const Point3D& a, const Point3D& b,
                                const std::function<bool(int)>& visite) {
-  const int c1 = colonne(std::min(a[0], b[0]) - marge_), c2 = colonne(std::max(a[0], b[0]) + marge_);
+  const int c1 = colonne(std::min(a[0], b[0]) - marge_),
+            c2 = colonne(std::max(a[0], b[0]) + marge_);
   const int l1 = ligne(std::min(a[1], b[1]) - marge_), l2 = ligne(std::max(a[1], b[1]) + marge_);
   for (int l = l1; l <= l2; ++l)
     for (int c = c1; c <= c2; ++c) {

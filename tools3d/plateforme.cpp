@@ -92,8 +92,8 @@ std::vector<Point3D> pointsBord(const std::vector<POINT_AXE_PLATEFORME>& axe,
   std::vector<PROFIL_PLATEFORME> hauteursBord;
   if (gradue)
     for (const PROFIL_PLATEFORME& p : f) {
-      const double z =
-          valeurA(axe, p.abscisse, abscisseAxe, [](const POINT_AXE_PLATEFORME& a) { return a.point[2]; });
+      const double z = valeurA(axe, p.abscisse, abscisseAxe,
+                               [](const POINT_AXE_PLATEFORME& a) { return a.point[2]; });
       hauteursBord.push_back({p.abscisse, 0, z + p.hauteur});
     }
 

@@ -14,7 +14,8 @@ constexpr double kDemiSonde = 10000.0;
 // The point at plan distance `s` from c towards t, z along the slope.
 Point3D pointSurLigne(const STATION_TALUS& st, double s) {
   const double f = s / st.longueurPlan;
-  return {st.crete[0] + f * (st.pied[0] - st.crete[0]), st.crete[1] + f * (st.pied[1] - st.crete[1]),
+  return {st.crete[0] + f * (st.pied[0] - st.crete[0]),
+          st.crete[1] + f * (st.pied[1] - st.crete[1]),
           st.crete[2] + f * (st.pied[2] - st.crete[2])};
 }
 
@@ -126,9 +127,7 @@ std::vector<LIGNE_3D> lignesHachures(const std::vector<STATION_TALUS>& stations,
     const Point3D& t = st.pied;
     switch (compteur) {
       case 1:
-      case 3:
-        lignes.emplace_back(c, lh > L ? pointSurLigne(st, L) : t);
-        break;
+      case 3: lignes.emplace_back(c, lh > L ? pointSurLigne(st, L) : t); break;
       case 2:
         if (lh > 1.5 * L)
           lignes.emplace_back(pointSurLigne(st, 1.5 * L),

@@ -19,7 +19,7 @@ namespace {
 struct ARETE {
   int i = 0, j = 0, k = 0;  // ends and opposite point
   Point3D milieu{};
-  double cle = 0;  // distance of the midpoint from the centre
+  double cle = 0;       // distance of the midpoint from the centre
   bool active = false;  // on the front after the cursor
 };
 

@@ -51,5 +51,4 @@ constexpr size_t kFacesParPoint = 8;
 FIN_TRIANGULATION trianguleSemis(const std::vector<Point3D>& points, double rayon,
                                  ECOUTE_TRIANGULATION& ecoute);
 
-
 }  // namespace tools3d

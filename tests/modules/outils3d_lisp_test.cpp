@@ -13,7 +13,8 @@ constexpr char kOutils[] =
     " (entmake (list '(0 . \"POLYLINE\") '(66 . 1) (cons 70 drapeaux) '(10 0.0 0.0 0.0)))"
     " (foreach p pts (entmake (list '(0 . \"VERTEX\") (cons 10 p) '(70 . 32))))"
     " (entmake '((0 . \"SEQEND\")))"
-    " (ssname (ssget \"X\" '((0 . \"POLYLINE\"))) (1- (sslength (ssget \"X\" '((0 . \"POLYLINE\")))))))\n"
+    " (ssname (ssget \"X\" '((0 . \"POLYLINE\"))) (1- (sslength (ssget \"X\" '((0 . "
+    "\"POLYLINE\")))))))\n"
     "(defun sommets (e / l v) (setq v (entnext e))"
     " (while (and v (= (cdr (assoc 0 (entget v))) \"VERTEX\"))"
     "  (setq l (cons (cdr (assoc 10 (entget v))) l) v (entnext v))) (reverse l))\n"
@@ -35,7 +36,8 @@ TEST(Outils3dLisp, HachuresDeTalusDansLesDeuxModules) {
       "(talus_arx crete (ssadd pied))\n"
       "(setq l (ssget \"X\" '((0 . \"LINE\"))))\n"
       "(prin1 (list 'lignes (sslength l)))\n"
-      "(prin1 (list 'tiret (cdr (assoc 10 (entget (ssname l 1)))) (cdr (assoc 11 (entget (ssname l 1))))))\n"
+      "(prin1 (list 'tiret (cdr (assoc 10 (entget (ssname l 1)))) (cdr (assoc 11 (entget (ssname l "
+      "1))))))\n"
       "(setq COEFLGT 0.0)\n(talus_arx crete (ssadd pied))\n"
       "(setq COEFLGT \"1\")\n(talus_arx crete (ssadd pied))\n"
       "(setq COEFLGT 1.0 ECHL&& -5)\n(talus_arx crete (ssadd pied))\n"
@@ -78,7 +80,8 @@ TEST(Outils3dLisp, DecalageParLeDialogue) {
       "(dec3d_arx)\n(prin1 (list 'droite (sommets (derniere))))\n"
       // An L with a ramp from 0 to 1 over the offset's plan length 18.
       "(setq l (poly '((0 0 0) (10 0 0) (10 10 0)) 8))\n"
-      "(user-input (list l '(5 0 0)) '(dialog (\"deltaz1\" . \"0\") (\"deltaz2\" . \"1\") \"accept\")"
+      "(user-input (list l '(5 0 0)) '(dialog (\"deltaz1\" . \"0\") (\"deltaz2\" . \"1\") "
+      "\"accept\")"
       " '(5 5))\n(dec3d_arx)\n(prin1 (list 'rampe (sommets (derniere))))\n"
       // Part of it, between two picked points, in the order of the vertices.
       "(user-input (list l '(10 4 0)) '(dialog (\"deltaz2\" . \"0\") \"partiel\" \"saisie\")"
@@ -117,20 +120,20 @@ TEST(Outils3dLisp, DecalageParLeDialogue) {
 
 TEST(Outils3dLisp, BordsDePlateforme) {
   ScratchDir dir;
-  const CadhostRun r = lance(
-      dir, "talvex",
-      "(setq LTABUL '((0.0 0.0 0.0 0.0 1 0.0 0.0) (50.0 0.0 0.0 50.0 1 0.0 0.0)))\n"
-      "(setq d (/ pi 2) axe (list (list 0.0 d 0.0 0.0 10.0) (list 25.0 d 25.0 0.0 14.0)"
-      " (list 50.0 d 50.0 0.0 12.0)))\n"
-      "(c3d_dep axe '((0.0 5.0 0.0) (50.0 (5.0 1.0))))\n"
-      "(prin1 (list 'suit (mapcar 'caddr (sommets (derniere)))))\n"
-      "(dep_plgfos axe '((0.0 5.0 0.0) (50.0 5.0 1.0)))\n"
-      "(prin1 (list 'gradue (mapcar 'caddr (sommets (derniere)))"
-      " (mapcar 'cadr (sommets (derniere)))))\n"
-      "(setq n (nombre \"POLYLINE\"))\n"
-      "(c3d_dep '((0.0 1.0 2.0)) '((0.0 5.0 0.0)))\n(dep_plgfos)\n"
-      "(setq LTABUL nil)\n(c3d_dep axe '((0.0 5.0 0.0) (50.0 5.0 1.0)))\n"
-      "(prin1 (list 'rien (- (nombre \"POLYLINE\") n)))\n");
+  const CadhostRun r =
+      lance(dir, "talvex",
+            "(setq LTABUL '((0.0 0.0 0.0 0.0 1 0.0 0.0) (50.0 0.0 0.0 50.0 1 0.0 0.0)))\n"
+            "(setq d (/ pi 2) axe (list (list 0.0 d 0.0 0.0 10.0) (list 25.0 d 25.0 0.0 14.0)"
+            " (list 50.0 d 50.0 0.0 12.0)))\n"
+            "(c3d_dep axe '((0.0 5.0 0.0) (50.0 (5.0 1.0))))\n"
+            "(prin1 (list 'suit (mapcar 'caddr (sommets (derniere)))))\n"
+            "(dep_plgfos axe '((0.0 5.0 0.0) (50.0 5.0 1.0)))\n"
+            "(prin1 (list 'gradue (mapcar 'caddr (sommets (derniere)))"
+            " (mapcar 'cadr (sommets (derniere)))))\n"
+            "(setq n (nombre \"POLYLINE\"))\n"
+            "(c3d_dep '((0.0 1.0 2.0)) '((0.0 5.0 0.0)))\n(dep_plgfos)\n"
+            "(setq LTABUL nil)\n(c3d_dep axe '((0.0 5.0 0.0) (50.0 5.0 1.0)))\n"
+            "(prin1 (list 'rien (- (nombre \"POLYLINE\") n)))\n");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("(SUIT (10.0 14.5 13.0))"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("(GRADUE (10.0 11.5 13.0) (5.0 5.0 5.0))"), std::string::npos) << r.out;
@@ -148,12 +151,13 @@ TEST(Outils3dLisp, TriangulationDuSemis) {
       " (entmake (list '(0 . \"POINT\") (cons 10 p))))\n(setq DRAYMIN 10.0)\n";
   ScratchDir dir;
   CadhostRun r = lance(dir, "talvex",
-                       carre + "(poly '((-3 5 0) (3 5 0) (3 6 0)) 9)\n"
-                               "(user-input \"X\" nil)\n(tria_ads)\n"
-                               "(prin1 (list 'faces (nombre \"3DFACE\")))\n"
-                               "(poly '((-2 0.5 0) (2 0.5 0)) 8)\n"
-                               "(user-input \"X\" nil)\n(tria_ads)\n"
-                               "(prin1 (list 'coupees (nombre \"3DFACE\")))\n");
+                       carre +
+                           "(poly '((-3 5 0) (3 5 0) (3 6 0)) 9)\n"
+                           "(user-input \"X\" nil)\n(tria_ads)\n"
+                           "(prin1 (list 'faces (nombre \"3DFACE\")))\n"
+                           "(poly '((-2 0.5 0) (2 0.5 0)) 8)\n"
+                           "(user-input \"X\" nil)\n(tria_ads)\n"
+                           "(prin1 (list 'coupees (nombre \"3DFACE\")))\n");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("(FACES 2)"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("CONTOUR 3 DU SEMIS"), std::string::npos) << r.out;
@@ -165,12 +169,13 @@ TEST(Outils3dLisp, TriangulationDuSemis) {
   // Break after the first face: it stays, nothing is erased.
   ScratchDir dir2;
   r = lance(dir2, "talvex",
-            carre + "(poly '((-2 0.5 0) (2 0.5 0)) 8)\n(user-input \"X\" nil 'break)\n(tria_ads)\n"
-                    "(prin1 (list 'arret (nombre \"3DFACE\")))\n"
-                    "(setq DRAYMIN \"loin\")\n(user-input \"X\" nil)\n(tria_ads)\n"
-                    "(command \"_erase\" (ssget \"X\" '((0 . \"POINT\"))) \"\")\n"
-                    "(entmake '((0 . \"POINT\") (10 0 0 0)))\n"
-                    "(user-input \"X\" nil)\n(tria_ads)\n");
+            carre +
+                "(poly '((-2 0.5 0) (2 0.5 0)) 8)\n(user-input \"X\" nil 'break)\n(tria_ads)\n"
+                "(prin1 (list 'arret (nombre \"3DFACE\")))\n"
+                "(setq DRAYMIN \"loin\")\n(user-input \"X\" nil)\n(tria_ads)\n"
+                "(command \"_erase\" (ssget \"X\" '((0 . \"POINT\"))) \"\")\n"
+                "(entmake '((0 . \"POINT\") (10 0 0 0)))\n"
+                "(user-input \"X\" nil)\n(tria_ads)\n");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("(ARRET 1)"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Termine."), std::string::npos);

@@ -18,11 +18,11 @@ TEST(Outils3dVecteurs, ContourEnVecteursTemporairesVerts) {
   std::string erreur;
   ASSERT_TRUE(s.modules().load(builtModule("talvex"), erreur)) << erreur;
   s.grVectors.clear();
-  ASSERT_TRUE(s.current().lisp().run(
-      "(foreach p '((-1 -1 0) (1 -1 0) (1 1 1) (-1 1 1))"
-      " (entmake (list '(0 . \"POINT\") (cons 10 p))))\n"
-      "(setq DRAYMIN 10.0)\n(user-input \"X\" nil)\n(tria_ads)\n",
-      "test"))
+  ASSERT_TRUE(
+      s.current().lisp().run("(foreach p '((-1 -1 0) (1 -1 0) (1 1 1) (-1 1 1))"
+                             " (entmake (list '(0 . \"POINT\") (cons 10 p))))\n"
+                             "(setq DRAYMIN 10.0)\n(user-input \"X\" nil)\n(tria_ads)\n",
+                             "test"))
       << sortie;
   // The four sides of the square, in colour 3, not highlighted.
   ASSERT_EQ(s.grVectors.size(), 4u) << sortie;

@@ -10,10 +10,11 @@ namespace {
 using namespace tools3d;
 
 TEST(Talus, EspacementSelonEchelle) {
-  const std::pair<int, double> attendus[] = {{150, 0.125}, {151, 0.2},     {350, 0.2},
+  const std::pair<int, double> attendus[] = {{150, 0.125},   {151, 0.2},     {350, 0.2},
                                              {351, 1.0 / 3}, {750, 1.0 / 3}, {751, 0.5},
                                              {1500, 0.5},    {1501, 1.0}};
-  for (const auto& [echelle, pas] : attendus) EXPECT_DOUBLE_EQ(pasStations(echelle), pas) << echelle;
+  for (const auto& [echelle, pas] : attendus)
+    EXPECT_DOUBLE_EQ(pasStations(echelle), pas) << echelle;
 }
 
 TEST(Talus, StationsMesureesEnPlanSurLaCrete) {

@@ -43,7 +43,8 @@ TEST(TriangulationSemis, CarreEtPointIsole) {
   EXPECT_EQ(s.faces.size(), 2u);
   EXPECT_EQ(s.contours.size(), 4u);
   // Equal distances from the centre keep the selection order.
-  const auto tries = triParDistance({{1, 0, 0}, {0, 1, 0}, {-1, 0, 0}, {0, -1, 0}, {3, 0, 0}, {-3, 0, 0}});
+  const auto tries =
+      triParDistance({{1, 0, 0}, {0, 1, 0}, {-1, 0, 0}, {0, -1, 0}, {3, 0, 0}, {-3, 0, 0}});
   EXPECT_EQ(tries[0], (Point3D{1, 0, 0}));
   EXPECT_EQ(tries[3], (Point3D{0, -1, 0}));
   // Fewer than three points: nothing.
@@ -84,7 +85,8 @@ TEST(TriangulationSemis, MemesFacesQueLeBalayage) {
     const auto attendues = balayage::triangule(semis, rayon);
     EXPECT_GT(r.faces.size(), semis.size()) << rayon;
     EXPECT_LT(r.faces.size(), 3 * semis.size()) << rayon;
-    EXPECT_TRUE(r.faces == attendues) << rayon << ": " << r.faces.size() << " / " << attendues.size();
+    EXPECT_TRUE(r.faces == attendues)
+        << rayon << ": " << r.faces.size() << " / " << attendues.size();
   }
 }
 
