@@ -11,6 +11,7 @@
 #include "road/commandes_terrain.h"
 #include "talvex/reacteur_editeur.h"
 #include "terrain/fonctions_terrain.h"
+#include "tools3d/fonctions_outils3d.h"
 
 namespace {
 
@@ -74,6 +75,16 @@ FONCTION_ARX lecInfo3("lec_info_3", road::selectionAxeLong, "Selection axe long"
 FONCTION_ARX lecInfo9("lec_info_9", road::lectureLPTCons, "Lecture lpt cons", kToujoursDisponible,
                       kGardeEnvironnement);
 // The 3D tools' entries come here, before the point export.
+FONCTION_ARX talusArx("talus_arx", tools3d::talus_arx, "Talus", kToujoursDisponible,
+                      kSansAccrochage);
+FONCTION_ARX dec3dArx("dec3d_arx", tools3d::dec3d_arx, "Talus", kToujoursDisponible,
+                      kSansAccrochage);
+FONCTION_ARX c3dDep("c3d_dep", tools3d::c3d_dep, "Calcul plateforme", kToujoursDisponible,
+                    kSansAccrochage);
+FONCTION_ARX depPlgfos("dep_plgfos", tools3d::dep_plgfos, "Calcul plateforme avec deport",
+                       kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX triaAds("tria_ads", tools3d::tria_ads, "Triangulation", kToujoursDisponible,
+                     kSansAccrochage);
 FONCTION_ARX talvexexppt("talvexexppt", road::exportPt19, "Export pt", kToujoursDisponible,
                          kGardeEnvironnement);
 // Layer freeze and thaw.

@@ -87,6 +87,12 @@ TEST_F(HostCalls, GeometryHelpers) {
   EXPECT_EQ(eval("(inters '(0 0) '(10 0) '(5 -5) '(5 5))"), "(5.0 0.0)");
   EXPECT_EQ(eval("(inters '(0 0) '(1 0) '(5 -5) '(5 5))"), "nil");
   EXPECT_EQ(eval("(inters '(0 0) '(1 0) '(5 -5) '(5 5) nil)"), "(5.0 0.0)");
+  // A point given as a segment of no length: on the segment, beside it, beyond its end.
+  EXPECT_EQ(eval("(inters '(0 0 0) '(10 0 10) '(4 0 4) '(4 0 4))"), "(4.0 0.0 4.0)");
+  EXPECT_EQ(eval("(inters '(4 0 4) '(4 0 4) '(0 0 0) '(10 0 10))"), "(4.0 0.0 4.0)");
+  EXPECT_EQ(eval("(inters '(0 0 0) '(10 0 10) '(4 0 4.1) '(4 0 4.1))"), "nil");
+  EXPECT_EQ(eval("(inters '(0 0 0) '(10 0 10) '(12 0 12) '(12 0 12))"), "nil");
+  EXPECT_EQ(eval("(inters '(0 0 0) '(10 0 10) '(12 0 12) '(12 0 12) nil)"), "(12.0 0.0 12.0)");
   EXPECT_EQ(eval("(trans '(1 2 3) 0 1)"), "(1.0 2.0 3.0)");
   EXPECT_EQ(eval("(polar 1 0 1)"), "error: type d'argument incorrect: point 2D/3D: 1");
 }

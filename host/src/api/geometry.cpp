@@ -119,17 +119,33 @@ int inters(const double* f1, const double* t1, const double* f2, const double* t
            double* result) {
   if (!f1 || !t1 || !f2 || !t2 || !result) return RTERROR;
   const Vec3 a(f1), d1 = Vec3(t1) - a, c(f2), d2 = Vec3(t2) - c;
-  const Vec3 n = d1.cross(d2);
-  const double nn = n.dot(n);
-  if (nn <= 1e-24 * d1.dot(d1) * d2.dot(d2) || nn == 0) return RTNONE;  // parallel or a point
-  const Vec3 r = c - a;
   double scale = 1;
   for (const double* p : {f1, t1, f2, t2})
     for (int i = 0; i < 3; ++i) scale = std::max(scale, std::fabs(p[i]));
+  constexpr double eps = 1e-10;
+  // A segment of no length is a point: the lines meet there when it lies on
+  // the other one (within its ends, with teston). Applications test whether a
+  // point is on a segment this way.
+  if (d1.dot(d1) == 0 || d2.dot(d2) == 0) {
+    const bool firstIsPoint = d1.dot(d1) == 0;
+    const Vec3 point = firstIsPoint ? a : c, origin = firstIsPoint ? c : a;
+    const Vec3 dir = firstIsPoint ? d2 : d1;
+    const double dd = dir.dot(dir);
+    if (dd == 0) return RTNONE;
+    const double t = (point - origin).dot(dir) / dd;
+    const Vec3 off = point - (origin + dir * t);
+    if (std::sqrt(off.dot(off)) > eps * scale) return RTNONE;
+    if (teston && (t < -eps || t > 1 + eps)) return RTNONE;
+    point.store(result);
+    return RTNORM;
+  }
+  const Vec3 n = d1.cross(d2);
+  const double nn = n.dot(n);
+  if (nn <= 1e-24 * d1.dot(d1) * d2.dot(d2) || nn == 0) return RTNONE;  // parallel
+  const Vec3 r = c - a;
   if (std::fabs(r.dot(n)) / std::sqrt(nn) > 1e-10 * scale) return RTNONE;  // skew lines
   const double t = r.cross(d2).dot(n) / nn;
   const double u = r.cross(d1).dot(n) / nn;
-  constexpr double eps = 1e-10;
   if (teston && (t < -eps || t > 1 + eps || u < -eps || u > 1 + eps)) return RTNONE;
   (a + d1 * t).store(result);
   return RTNORM;
