@@ -13,6 +13,7 @@ constexpr int kNombreBandes = 30;
 struct Bande {
   int32_t borne = 0;
   int32_t couleur = 0;
+  bool operator==(const Bande&) const = default;
 };
 
 using TableBandes = std::array<Bande, kNombreBandes>;
