@@ -83,10 +83,16 @@ TEST_F(Dremet, MessagesForAMissingDirectoryAWindowOffTheDataAndCancel) {
   const CadhostRun trouve =
       lancer("(user-input '(dialog (\"dirz\" . \"" + dir.path() + "/" + long_ +
              "\") \"fene\") '(1000 2000) '(1100 2100) '(dialog \"point\"))\n(c:dremet)\n"
-             "(prin1 (list 'points (sslength (ssget \"X\" '((0 . \"POINT\"))))))\n");
+             "(prin1 (list 'points (sslength (ssget \"X\" '((0 . \"POINT\"))))))\n"
+             // The window and the directory stay for the next command; screen
+             // vectors add nothing to the drawing.
+             "(user-input '(dialog \"virtu\"))\n(c:dremet)\n"
+             "(prin1 (list 'apres (sslength (ssget \"X\"))))\n");
   EXPECT_TRUE(has(trouve.out, "Fichier a ouvrir : " + dir.path() + "/" + long_ + "/alti1.z"))
       << trouve.out;
   EXPECT_TRUE(has(trouve.out, "(POINTS 8)")) << trouve.out;
+  EXPECT_TRUE(has(trouve.out, "(APRES 8)")) << trouve.out;
+  EXPECT_EQ(trouve.out.find("POINT BAS GAUCHE"), trouve.out.rfind("POINT BAS GAUCHE"));
 }
 
 TEST_F(Dremet, ColourBandDialogEditsTheTable) {
@@ -143,7 +149,15 @@ TEST_F(Dremet, PolylineDrapedOnTheGrid) {
       " (cdr (assoc 10 (entget e)))) l) e (entnext e)))\n"
       "(prin1 (list 'sommets (reverse l)))\n"
       "(user-input '(dialog \"poly3d\") (list (ssname (ssget \"X\" '((0 . \"LINE\"))) 0) '(0 0)))\n"
-      "(c:dremet)\n");
+      "(c:dremet)\n"
+      // A segment of 50 km or more ends the command; what was draped stays.
+      "(entmake '((0 . \"POLYLINE\") (66 . 1) (70 . 0)))\n"
+      "(foreach p '((5 5 0) (15 5 0) (60015 5 0))"
+      " (entmake (list '(0 . \"VERTEX\") (cons 10 p) '(70 . 0))))\n"
+      "(entmake '((0 . \"SEQEND\")))\n"
+      "(user-input '(dialog \"poly3d\") (list (entlast) '(5 5)))\n"
+      "(c:dremet)\n"
+      "(prin1 (list 'polylignes (sslength (ssget \"X\" '((0 . \"POLYLINE\") (70 . 8))))))\n");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_TRUE(has(r.out, "3 sommets à mettre en 3D...")) << r.out;
   // The first vertex from its cell; then the samples where each segment
@@ -155,6 +169,8 @@ TEST_F(Dremet, PolylineDrapedOnTheGrid) {
                   " (20.0 22.5 124.5) (15.0 25.0 124.5)))"))
       << r.out;
   EXPECT_TRUE(has(r.out, "Ce n'est pas une polyligne.")) << r.out;
+  EXPECT_TRUE(has(r.out, "Segment trop long > 50 Km")) << r.out;
+  EXPECT_TRUE(has(r.out, "(POLYLIGNES 2)")) << r.out;
 }
 
 }  // namespace
