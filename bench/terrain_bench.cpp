@@ -33,21 +33,9 @@
 #include <vector>
 
 #include "framework/error_stream.h"
-#include "framework/identite_module.h"
 #include "terrain/construction_maillage.h"
 #include "terrain/maillage.h"
 #include "triangle_direct.h"
-
-namespace framework {
-
-const IDENTITE_MODULE& identiteModule() {
-  static constexpr IDENTITE_MODULE kIdentite{
-      "Banc", "1.00", "MV12", "C:Banc", "Banc terrain", "", "1.0", "https://exemple.test",
-      -1,     false,  false};
-  return kIdentite;
-}
-
-}  // namespace framework
 
 namespace {
 

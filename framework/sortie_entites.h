@@ -15,6 +15,22 @@ namespace framework {
 // host's current layer). Answers the previous layer ("" for none).
 std::string changeCalqueSortie(const char* nom);
 const std::string& calqueSortie();
+// The output layer for the life of the object, the previous one put back
+// whatever happens meanwhile.
+class CalqueSortieTemporaire {
+ public:
+  explicit CalqueSortieTemporaire(const std::string& calque)
+      : precedent_(changeCalqueSortie(calque.c_str())) {}
+  ~CalqueSortieTemporaire() {
+    changeCalqueSortie(precedent_.empty() ? nullptr : precedent_.c_str());
+  }
+  CalqueSortieTemporaire(const CalqueSortieTemporaire&) = delete;
+  CalqueSortieTemporaire& operator=(const CalqueSortieTemporaire&) = delete;
+
+ private:
+  std::string precedent_;
+};
+
 // Takes the drawing's current layer (clayer) as output layer.
 bool prendCalqueCourant();
 

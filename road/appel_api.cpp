@@ -59,8 +59,9 @@ std::optional<framework::Point3D> ArgumentsAppel::point(size_t i) const {
 }
 
 std::optional<std::vector<framework::Point3D>> ArgumentsAppel::listePoints(size_t i) const {
-  if (i >= items_.size() || items_[i]->restype != RTLB) return std::nullopt;
   std::vector<framework::Point3D> points;
+  if (i < items_.size() && items_[i]->restype == RTNIL) return points;  // the empty list
+  if (i >= items_.size() || items_[i]->restype != RTLB) return std::nullopt;
   for (const resbuf* rb = items_[i]->rbnext; rb; rb = rb->rbnext) {
     if (rb->restype == RTLE) return points;
     if (!estPoint(rb)) return std::nullopt;

@@ -26,7 +26,8 @@ class ArgumentsAppel {
   std::optional<double> reel(size_t i) const;               // any number
   std::optional<double> reelSeul(size_t i) const;           // a real only
   std::optional<framework::Point3D> point(size_t i) const;  // a 2D or 3D point
-  // A list whose every element is a point; none for anything else.
+  // A list whose every element is a point (nil is the empty list); none for
+  // anything else.
   std::optional<std::vector<framework::Point3D>> listePoints(size_t i) const;
 
  private:

@@ -14,21 +14,6 @@ namespace {
 
 constexpr char kPrefixeExport[] = "tv_";
 
-// Puts the module's output layer back whatever happens to the export.
-class CalqueTemporaire {
- public:
-  explicit CalqueTemporaire(const std::string& calque)
-      : precedent_(framework::changeCalqueSortie(calque.c_str())) {}
-  ~CalqueTemporaire() {
-    framework::changeCalqueSortie(precedent_.empty() ? nullptr : precedent_.c_str());
-  }
-  CalqueTemporaire(const CalqueTemporaire&) = delete;
-  CalqueTemporaire& operator=(const CalqueTemporaire&) = delete;
-
- private:
-  std::string precedent_;
-};
-
 }  // namespace
 
 std::string calqueExport(const COUCHE& couche) {
@@ -40,7 +25,7 @@ std::string fichierInfoExport(const COUCHE& couche) { return calqueExport(couche
 void exporteCouche(const COUCHE& couche, const std::string& etiquette) {
   const auto& points = couche.points();
   {
-    CalqueTemporaire calque(calqueExport(couche));
+    framework::CalqueSortieTemporaire calque(calqueExport(couche));
     for (const auto& p : points) framework::sortPoint({p.x, p.y, p.z});
   }
   // The line shows the layer's two ends: a layer without point has none.

@@ -21,6 +21,7 @@
 #include "terrain/donnees_dessin.h"
 #include "terrain/maillage.h"
 #include "terrain/pointgrp.h"
+#include "terrain/selection_calques.h"
 
 namespace terrain {
 
@@ -57,33 +58,6 @@ std::string joint(const std::vector<std::string>& noms) {
     texte += n;
   }
   return texte;
-}
-
-// The entities of the kinds in `masque` on the layers `calques`, selected
-// with `mode` ("X", or "C" with the two corners). No layer selects nothing.
-// Empty when nothing matched; none when the selection failed otherwise.
-struct Selection {
-  ads_name nom{};
-  bool vide = true;
-};
-std::optional<Selection> selectionne(const std::string& calques, int32_t masque, const char* mode,
-                                     const double* p1 = nullptr, const double* p2 = nullptr) {
-  Selection s;
-  if (calques.empty()) return s;
-  framework::ListeResbuf filtre =
-      framework::filtreObjets(masque, framework::ListeResbuf(acutBuildList(8, calques.c_str(), 0)));
-  resbuf zero{};
-  zero.restype = RTSHORT;
-  acedSetVar("ERRNO", &zero);
-  const int status = acedSSGet(mode, p1, p2, filtre.get(), s.nom);
-  if (status == RTNORM) {
-    s.vide = false;
-    return s;
-  }
-  resbuf errno_{};
-  // Nothing matching is an empty selection, not a failure.
-  if (acedGetVar("ERRNO", &errno_) == RTNORM && errno_.resval.rint == 0) return s;
-  return std::nullopt;
 }
 
 // The layer named by CALQ_CBN; empty when the symbol holds no text.

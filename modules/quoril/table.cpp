@@ -2,12 +2,22 @@
 #include "framework/fonction_arx.h"
 #include "framework/information_produit.h"
 #include "framework/point_entree.h"
+#include "quoril/reglages_quoril.h"
+#include "terrain/fonctions_contour.h"
 
 namespace {
 
 using framework::FONCTION_ARX;
 using framework::kSansAccrochage;
 using framework::kToujoursDisponible;
+
+resbuf* contourpt(int32_t) {
+  return terrain::contourpt(
+      {quoril::reglagePlansSrc(), quoril::reglagePlansRes(), quoril::reglageDMax()});
+}
+
+FONCTION_ARX contourPt("c:contourpt", contourpt, "Contour d'semis de points", kToujoursDisponible,
+                       kSansAccrochage);
 
 FONCTION_ARX aideModule("C:QuorilARX", framework::commandeAide, "Aide sur le module",
                         kToujoursDisponible, kSansAccrochage);

@@ -1,4 +1,5 @@
 // Talvex's function table, in declaration order (function codes follow it).
+#include "earthworks/fonctions_cubature.h"
 #include "framework/fonction_arx.h"
 #include "framework/information_produit.h"
 #include "framework/point_entree.h"
@@ -103,6 +104,11 @@ FONCTION_ARX ihmzlimite("ihmzlimite", road::ihmzlimite, "Affiche les Z min et ma
                         kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX ihmcc("ihmcc", road::ihmcc, "Gestion des calques 3D", kToujoursDisponible,
                    kSansAccrochage);
+// Earthworks.
+FONCTION_ARX cubeterrain("cubeterrain", earthworks::cubeterrain, "Cube maillage plantn planprj",
+                         kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX lignept("lignept", earthworks::lignept, "Calcul sed remb", kToujoursDisponible,
+                     kSansAccrochage);
 
 FONCTION_ARX aideModule("C:Talvex", framework::commandeAide, "Aide sur le module",
                         kToujoursDisponible, kSansAccrochage);

@@ -19,12 +19,15 @@
 #include "db/drawing_settings.h"
 #include "dxf/dxf.h"
 #include "lisp/interpreter.h"
+#include "map/map_service.h"
 #include "platform/support_path.h"
+#include "rxapi.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: cadhost [--drawing FILE] [--save FILE] [--load MODULE]... [-e EXPR]... [SCRIPT]...\n";
+    "usage: cadhost [--drawing FILE] [--save FILE] [--load MODULE]... [--sans-carto] [-e EXPR]...\n"
+    "               [SCRIPT]...\n";
 
 // The modules the build makes, loaded in this order when none is named.
 constexpr const char* kDefaultModules[] = {"quoril", "brenix", "dremet", "omvala", "talvex"};
@@ -38,6 +41,7 @@ struct Options {
   std::string drawing, save;
   std::vector<std::string> modules;
   std::vector<Step> steps;
+  bool mapService = true;  // --sans-carto: run as a host without the mapping service
 };
 
 bool parseArgs(int argc, char** argv, Options& o, std::string& error) {
@@ -68,6 +72,8 @@ bool parseArgs(int argc, char** argv, Options& o, std::string& error) {
       std::string e;
       if (!value(e)) return false;
       o.steps.push_back({true, e});
+    } else if (a == "--sans-carto") {
+      o.mapService = false;
     } else if (a == "-h" || a == "--help") {
       error.clear();
       return false;
@@ -201,6 +207,7 @@ int runCadhost(int argc, char** argv) {
     session.current().setPath(options.drawing);
   }
 
+  if (options.mapService) acrxServiceRegister(&host::map::mapService());
   loadModules(options);
 
   Outcome outcome = Outcome::Done;
