@@ -14,6 +14,13 @@ int64_t tronque(double v) {
   return static_cast<int64_t>(std::clamp(v, -kBorne, kBorne));
 }
 
+// trunc(v / pas) * pas, worked in doubles (exact below 2^53) so that a far
+// coordinate cannot overflow the product.
+int64_t cale(double v, int64_t pas) {
+  const double s = static_cast<double>(pas);
+  return tronque(std::trunc(v / s) * s);
+}
+
 }  // namespace
 
 Coins Coins::ordonnes() const {
@@ -40,11 +47,10 @@ TailleFenetre limiter(Coins& c) {
 Calage caler(const Coins& c, int64_t pas) {
   Calage k;
   k.pas = pas;
-  const double s = static_cast<double>(pas);
-  k.x0 = tronque(c.x1 / s) * pas;
-  k.y0 = tronque(c.y1 / s) * pas;
-  k.x1 = tronque(c.x2 / s) * pas;
-  k.y1 = tronque(c.y2 / s) * pas;
+  k.x0 = cale(c.x1, pas);
+  k.y0 = cale(c.y1, pas);
+  k.x1 = cale(c.x2, pas);
+  k.y1 = cale(c.y2, pas);
   k.rangees = (k.y1 - k.y0) / pas + 2;
   k.colonnes = (k.x1 - k.x0) / pas + 2;
   return k;

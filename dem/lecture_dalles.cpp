@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform.h"
@@ -22,12 +23,20 @@ Fichier ouvrir(std::string chemin) {
   return Fichier(std::fopen(chemin.c_str(), "rb"));
 }
 
-bool lireTout(std::FILE* f, std::string& texte) {
+// A whole tile of 1,000 x 1,000 values takes some 12 MB: far more is no tile.
+constexpr size_t kTailleMax = size_t{256} << 20;
+
+// An empty optional when the file reads whole, else why not.
+std::optional<std::string> lireTout(std::FILE* f, std::string& texte) {
   texte.clear();
   char bloc[1 << 16];
   size_t n;
-  while ((n = std::fread(bloc, 1, sizeof bloc, f)) > 0) texte.append(bloc, n);
-  return !std::ferror(f);
+  while ((n = std::fread(bloc, 1, sizeof bloc, f)) > 0) {
+    if (texte.size() + n > kTailleMax) return "plus de 256 Mo, trop pour une dalle";
+    texte.append(bloc, n);
+  }
+  if (std::ferror(f)) return "lecture interrompue";
+  return std::nullopt;
 }
 
 }  // namespace
@@ -50,8 +59,8 @@ BilanPasse remplirGrille(const std::string& prefixe, const std::string& extensio
     dire("\n Fichier a ouvrir : " + nom);
     Fichier f = ouvrir(nom);
     if (!f) continue;
-    if (!lireTout(f.get(), texte)) {
-      dire("\n Fichier " + nom + " ignoré : lecture interrompue.");
+    if (const auto echec = lireTout(f.get(), texte)) {
+      dire("\n Fichier " + nom + " ignoré : " + *echec + ".");
       continue;
     }
     const ResultatDalle r = lireDalle(texte, coins, grille, bilan, tampon);

@@ -65,6 +65,13 @@ TEST(Dalle, WindowSizesAndSnapping) {
   EXPECT_EQ(n.x0, -50);
   EXPECT_EQ(n.y0, 50);
   EXPECT_EQ(n.x1, 100);
+  // Far corners and the largest step stay within the integers.
+  const Calage loin = caler(Coins{-1e300, -1e300, 1e300, 1e300}, 2147483647);
+  EXPECT_LT(loin.x0, 0);
+  EXPECT_GT(loin.colonnes, 1000);
+  Lecture l;
+  EXPECT_EQ(l.lire("0 0 2 2 2147483647 1 2 3 4", Coins{-1e300, -1e300, 1e300, 1e300}).issue,
+            IssueDalle::Lue);
 }
 
 TEST(Dalle, TileOutsideTheWindowIsLeftUnread) {
