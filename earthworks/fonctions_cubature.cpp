@@ -1,8 +1,6 @@
 #include "earthworks/fonctions_cubature.h"
 
 #include <cctype>
-#include <cstdio>
-#include <cstdlib>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -11,6 +9,7 @@
 #include "earthworks/aires_profil.h"
 #include "earthworks/cubature_prisme.h"
 #include "framework/error_stream.h"
+#include "framework/nombres_c.h"
 #include "framework/types_objets.h"
 #include "framework/valeurs_lisp.h"
 #include "road/appel_api.h"
@@ -46,11 +45,7 @@ void metReel(const char* symbole, double valeur) {
 }
 
 // "%.3f" and back: points that differ only after the millimetre are one point.
-double auMillimetre(double v) {
-  char texte[64];
-  std::snprintf(texte, sizeof texte, "%.3f", v);
-  return std::strtod(texte, nullptr);
-}
+double auMillimetre(double v) { return framework::lireReelC(framework::texteReelFixe(v, 3)); }
 
 // The points of a line as the section has them, up to the break key.
 std::vector<VECTEUR> ligneProfil(const std::vector<framework::Point3D>& points) {

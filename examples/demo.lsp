@@ -101,6 +101,16 @@
     (setq tv (ssget "X" '((8 . "tv_*"))))
     (princ (strcat "Points exportés sur les calques tv_ : " (itoa (if tv (sslength tv) 0)) "\n"))))
 
+;; The outline of the surveyed points (Quoril): the dialog gets the points'
+;; layer and the layer of the outline.
+(if (boundp 'c:contourpt)
+  (progn
+    (user-input '(dialog ("calques" . "TOPO_PTS") ("resultat" . "CONTOUR_LEVE") "ok"))
+    (c:contourpt)
+    (setq contour (ssget "X" '((8 . "CONTOUR_LEVE"))))
+    (princ (strcat "Contour du levé : " (itoa (if contour (sslength contour) 0))
+                   " polyligne(s) sur CONTOUR_LEVE\n"))))
+
 ;; The loaded modules answer their help command: the function list goes to
 ;; lstfonction.txt and the product information dialog opens; the scripted
 ;; user closes it with its OK button.

@@ -41,5 +41,8 @@
 (setvar "CLAYER" "0")
 (setq faces (ssget "X" '((0 . "3DFACE") (8 . "MAILLAGE_TN"))))
 (princ (strcat "Faces 3D sur MAILLAGE_TN : " (itoa (if faces (sslength faces) 0)) "\n"))
+;; Contour lines every 5 m, every fifth one on the index layer.
+(courbesniveau 5.0 25.0)
+
 (princ "=== Fin du modèle de terrain ===\n")
 (princ)

@@ -130,6 +130,20 @@ bool confirme(const char* texte) {
 
 namespace {
 
+// The extension the host's dialog adds to a bare name: that of the first
+// pattern of a filter "Dessins|*.dwg|Tous|*.*||" (or the filter itself when
+// it is one already); none for "*.*".
+std::string extensionDuFiltre(const char* filtre) {
+  const std::string f = filtre ? filtre : "";
+  const size_t barre = f.find('|');
+  if (barre == std::string::npos) return f;
+  const size_t fin = f.find('|', barre + 1);
+  std::string motif =
+      f.substr(barre + 1, fin == std::string::npos ? std::string::npos : fin - barre - 1);
+  if (motif.rfind("*.", 0) == 0) motif.erase(0, 2);
+  return motif == "*" ? std::string() : motif;
+}
+
 const char* fichier(bool ouvrir, const char* filtre, const char* nomDefaut,
                     const char* dossierInitial, int drapeaux) {
   std::error_code ec;
@@ -140,8 +154,9 @@ const char* fichier(bool ouvrir, const char* filtre, const char* nomDefaut,
   std::string choisi;
   {
     const DossierCourantTemporaire dossier(depart);
-    const int status = acedGetFileD(ouvrir ? "Ouvrir" : "Enregistrer sous", nomDefaut, filtre,
-                                    drapeaux, &resultat);
+    const std::string extension = extensionDuFiltre(filtre);
+    const int status = acedGetFileD(ouvrir ? "Ouvrir" : "Enregistrer sous", nomDefaut,
+                                    extension.c_str(), drapeaux, &resultat);
     if (status != RTNORM || resultat.restype != RTSTR || !resultat.resval.rstring) return nullptr;
     choisi = resultat.resval.rstring;
     std::free(resultat.resval.rstring);  // the host's copy, ours to free

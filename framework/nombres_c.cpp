@@ -57,4 +57,17 @@ std::string texteReelExact(double v) {
   return std::string(tampon, r.ptr);
 }
 
+std::string texteReelFixe(double v, int decimales) {
+  char tampon[512];
+  const auto r =
+      std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::fixed, decimales);
+  return r.ec == std::errc() ? std::string(tampon, r.ptr) : texteReelExact(v);
+}
+
+std::string texteReelG(double v) {
+  char tampon[64];
+  const auto r = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::general, 6);
+  return std::string(tampon, r.ptr);
+}
+
 }  // namespace framework

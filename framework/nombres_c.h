@@ -19,5 +19,8 @@ bool lireCompteC(std::string_view texte, unsigned long long& n);
 std::string texteReel9g(double v);
 std::string texteEntier(long long v);
 std::string texteReelExact(double v);
+// printf's "%.<decimales>f" ("%.3f": to the millimetre) and "%g".
+std::string texteReelFixe(double v, int decimales);
+std::string texteReelG(double v);
 
 }  // namespace framework

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/parametre_enregistre.h"
+#include "platform.h"
 
 namespace framework {
 namespace {
@@ -26,13 +27,13 @@ bool ouvre(std::string_view chemin, std::ifstream& flux) {
   return flux.is_open();
 }
 
-// The text is made whole before the file is touched.
+// The text is made whole before the file is touched, and the file replaced
+// all at once: another process reading it meanwhile sees the old or the new.
 bool remplace(std::string_view chemin, const std::string& contenu) {
-  std::ofstream flux(cheminSysteme(chemin), std::ios::binary | std::ios::trunc);
-  if (!flux) return false;
-  flux.write(contenu.data(), static_cast<std::streamsize>(contenu.size()));
-  flux.close();
-  return !flux.fail();
+  return platform::replaceFile(chemin, [&](std::ostream& flux) {
+    flux.write(contenu.data(), static_cast<std::streamsize>(contenu.size()));
+    return !flux.fail();
+  });
 }
 
 }  // namespace

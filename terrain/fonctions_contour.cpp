@@ -1,6 +1,5 @@
 #include "terrain/fonctions_contour.h"
 
-#include <cstdio>
 #include <ostream>
 #include <string>
 
@@ -26,12 +25,6 @@ namespace terrain {
 
 namespace {
 
-std::string texteDistance(double d) {
-  char texte[64];
-  std::snprintf(texte, sizeof texte, "%g", d);
-  return texte;
-}
-
 // The dialog over the settings; false on Annuler.
 bool dialogue(const REGLAGES_CONTOUR& r) {
   AcUiDialog d(0, "Contour de points");
@@ -47,16 +40,16 @@ bool dialogue(const REGLAGES_CONTOUR& r) {
   d.addLabel("libelle_resultat", "Ecrire le(s) contour(s) dans le calque :");
   d.addEdit("resultat", r.plansRes.c_str());
   d.addButton("choix_resultat", "...", [](AcUiDialog& dlg) {
-    if (const char* calque = framework::choisitCalque(dlg.text("resultat").c_str(),
-                                                      "Calque de résultat"))
+    if (const char* calque =
+            framework::choisitCalque(dlg.text("resultat").c_str(), "Calque de résultat"))
       dlg.setText("resultat", calque);
   });
   d.addLabel("libelle_distance", "Distance maximale entre points :");
-  d.addEdit("distance", texteDistance(r.dMax).c_str());
+  d.addEdit("distance", framework::texteReelG(r.dMax).c_str());
   d.addButton("choix_distance", "...", [](AcUiDialog& dlg) {
     double distance = 0.0;
     if (framework::demandeDistance("Distance à utiliser", distance, 0.0) == 1 && distance > 0.0)
-      dlg.setText("distance", texteDistance(distance).c_str());
+      dlg.setText("distance", framework::texteReelG(distance).c_str());
   });
   d.addButton("ok", "OK", {}, AcUiDialog::ButtonRole::Default);
   d.addButton("annuler", "Annuler", {}, AcUiDialog::ButtonRole::Cancel);

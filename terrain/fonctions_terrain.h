@@ -19,5 +19,7 @@ resbuf* infomaille(int32_t);
 resbuf* zpoint(int32_t);
 resbuf* decoupeseg(int32_t);
 resbuf* calzlimite(int32_t);
+// Contour lines: [interval [index interval [layer [index layer]]]].
+resbuf* courbesniveau(int32_t);
 
 }  // namespace terrain

@@ -2,19 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <limits>
+
+#include "framework/nombres_c.h"
 
 namespace terrain {
 
 namespace {
 
 // Coordinates and heights in the problem report: millimetres.
-std::string nombre(double v) {
-  char texte[64];
-  std::snprintf(texte, sizeof texte, "%.3f", v);
-  return texte;
-}
+std::string nombre(double v) { return framework::texteReelFixe(v, 3); }
 
 bool memesExtremites(const SEG_MAILLE& s, const PT_MAILLE* a, const PT_MAILLE* b) {
   const PT_MAILLE* sa = s.a->effectif();

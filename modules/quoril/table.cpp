@@ -1,6 +1,8 @@
 // Quoril's function table, in declaration order (function codes follow it).
+#include "framework/commandes_dessin.h"
 #include "framework/fonction_arx.h"
 #include "framework/information_produit.h"
+#include "framework/multi_client.h"
 #include "framework/point_entree.h"
 #include "quoril/reglages_quoril.h"
 #include "terrain/fonctions_contour.h"
@@ -25,6 +27,10 @@ FONCTION_ARX aproposde("c:aproposde", framework::commandeAide, "Aide sur le modu
                        kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer",
                      kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX multiclient("c:multiclient", framework::commandeMultiClient, "Gestion multi-clients",
+                         kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX sauvedwg("c:sauvedwg", framework::commandeSauveDwg, "Sauvegarde d'un fichier DWG",
+                      kToujoursDisponible, kSansAccrochage);
 
 }  // namespace
 

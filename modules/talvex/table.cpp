@@ -1,7 +1,9 @@
 // Talvex's function table, in declaration order (function codes follow it).
 #include "earthworks/fonctions_cubature.h"
+#include "framework/commandes_dessin.h"
 #include "framework/fonction_arx.h"
 #include "framework/information_produit.h"
+#include "framework/multi_client.h"
 #include "framework/point_entree.h"
 #include "road/api_ecriture.h"
 #include "road/api_lecture.h"
@@ -100,6 +102,8 @@ FONCTION_ARX decoupeseg("decoupeseg", terrain::decoupeseg,
                         kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX calzlimite("calzlimite", terrain::calzlimite, "Calcul du Z Min et Z Max du dessin",
                         kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX courbesniveau("courbesniveau", terrain::courbesniveau, "Courbes de niveau du maillage",
+                           kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX ihmzlimite("ihmzlimite", road::ihmzlimite, "Affiche les Z min et max enregistrés",
                         kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX ihmcc("ihmcc", road::ihmcc, "Gestion des calques 3D", kToujoursDisponible,
@@ -116,6 +120,10 @@ FONCTION_ARX aproposde("c:aproposde", framework::commandeAide, "Aide sur le modu
                        kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer",
                      kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX multiclient("c:multiclient", framework::commandeMultiClient, "Gestion multi-clients",
+                         kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX sauvedwg("c:sauvedwg", framework::commandeSauveDwg, "Sauvegarde d'un fichier DWG",
+                      kToujoursDisponible, kSansAccrochage);
 
 }  // namespace
 

@@ -43,7 +43,8 @@ TEST_F(DialoguesStandard, TextsAndChoices) {
   // No list: a message, no choice dialog.
   EXPECT_EQ(framework::choisitTexte("Couche", nullptr, {}), nullptr);
   EXPECT_TRUE(ligneContient("[dialogue] Opération annulée")) << ligne();
-  EXPECT_EQ(ligne().find("[dialogue] Couche", ligne().find("Opération annulée")), std::string::npos);
+  EXPECT_EQ(ligne().find("[dialogue] Couche", ligne().find("Opération annulée")),
+            std::string::npos);
 
   repond("'(dialog \"OK\")");
   EXPECT_TRUE(framework::confirme("Sûr ?"));

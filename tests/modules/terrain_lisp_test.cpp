@@ -67,3 +67,28 @@ TEST(TerrainLisp, SegmentCutOnTheBreaklinesOnceAtAVertex) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TerrainLisp, ContourLinesOnTheirLayers) {
+  ScratchDir dir;
+  dir.write("t.lsp", std::string(kLeve) +
+                         "(courbesniveau)\n"
+                         "(mailleterrain \"U\" 0.01)\n"
+                         "(courbesniveau -1)\n(courbesniveau 10 \"x\")\n"
+                         "(courbesniveau 10.0 50.0)\n"
+                         "(defun compte (c) (if (setq s (ssget \"X\" (list '(0 . \"POLYLINE\")"
+                         " (cons 8 c)))) (sslength s) 0))\n"
+                         "(prin1 (list 'courbes (compte \"COURBES\")"
+                         " (compte \"COURBES_MAITRESSES\")))\n");
+  const CadhostRun r = runCadhost(dir, {"--load", "talvex", "t.lsp"});
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("Courbes de niveau : pas de maillage"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("Courbes de niveau : attend"), std::string::npos) << r.out;
+  // z = x + 2y + 100 over 40 x 40 m: levels 110 to 210 (220 is one corner).
+  EXPECT_NE(r.out.find("Courbes de niveau : 11 polyligne(s) de 110 à 210 m"), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("(COURBES 9 2)"), std::string::npos) << r.out;
+}
+
+}  // namespace

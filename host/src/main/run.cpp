@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -35,6 +36,7 @@ constexpr const char* kDefaultModules[] = {"quoril", "brenix", "dremet", "omvala
 struct Step {
   bool expression;  // -e EXPR, else a script file
   std::string text;
+  std::string shown;  // a script's name as given, for messages
 };
 
 struct Options {
@@ -71,7 +73,7 @@ bool parseArgs(int argc, char** argv, Options& o, std::string& error) {
     } else if (a == "-e") {
       std::string e;
       if (!value(e)) return false;
-      o.steps.push_back({true, e});
+      o.steps.push_back({true, e, {}});
     } else if (a == "--sans-carto") {
       o.mapService = false;
     } else if (a == "-h" || a == "--help") {
@@ -81,10 +83,23 @@ bool parseArgs(int argc, char** argv, Options& o, std::string& error) {
       error = "option inconnue " + a;
       return false;
     } else {
-      o.steps.push_back({false, a});
+      o.steps.push_back({false, a, a});
     }
   }
   return true;
+}
+
+void absolutePaths(Options& o) {
+  auto absolute = [](std::string& path) {
+    if (path.empty()) return;
+    std::error_code ec;
+    const std::filesystem::path p = std::filesystem::absolute(host::toFsPath(path), ec);
+    if (!ec) path = p.string();
+  };
+  absolute(o.drawing);
+  absolute(o.save);
+  for (Step& s : o.steps)
+    if (!s.expression) absolute(s.text);
 }
 
 void loadModules(const Options& o) {
@@ -131,13 +146,13 @@ bool readScript(const std::string& file, std::string& text, std::string& error) 
 
 enum class Outcome { Done, LispError, BadScript };
 
-Outcome runScript(const std::string& file) {
+Outcome runScript(const std::string& file, const std::string& shown) {
   std::string text, error;
   if (!readScript(file, text, error)) {
-    std::fprintf(stderr, "cadhost: %s: %s\n", file.c_str(), error.c_str());
+    std::fprintf(stderr, "cadhost: %s: %s\n", shown.c_str(), error.c_str());
     return Outcome::BadScript;
   }
-  return host::session().current().lisp().run(text, file) ? Outcome::Done : Outcome::LispError;
+  return host::session().current().lisp().run(text, shown) ? Outcome::Done : Outcome::LispError;
 }
 
 // Reads expressions typed at a terminal until end of input.
@@ -194,6 +209,9 @@ int runCadhost(int argc, char** argv) {
     return error.empty() ? 0 : 2;
   }
 
+  // A module may change the current directory as it loads (a framework module
+  // goes to its client's): the command line's files are taken from here first.
+  absolutePaths(options);
   host::Session& session = host::session();
   if (!options.drawing.empty()) {
     std::vector<std::string> notes;
@@ -216,7 +234,7 @@ int runCadhost(int argc, char** argv) {
       outcome =
           session.current().lisp().run(step.text, "-e", true) ? Outcome::Done : Outcome::LispError;
     } else {
-      outcome = runScript(step.text);
+      outcome = runScript(step.text, step.shown);
     }
     if (outcome != Outcome::Done) break;
   }

@@ -1,0 +1,67 @@
+// Contour lines of a meshed terrain against the mesh build of the same
+// points, in the same run: scattered points over rolling ground about 100 m
+// high, the interval giving about 100 levels. Goal: contours at most 0.5
+// times the build.
+//
+//   bench_courbes [--points N]
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <sstream>
+
+#include "framework/error_stream.h"
+#include "terrain/construction_maillage.h"
+#include "terrain/courbes_niveau.h"
+#include "terrain/maillage.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double seconds(Clock::time_point debut) {
+  return std::chrono::duration<double>(Clock::now() - debut).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  size_t points = 1000000;
+  for (int i = 1; i + 1 < argc; i += 2)
+    if (!std::strcmp(argv[i], "--points")) points = std::strtoul(argv[i + 1], nullptr, 10);
+  std::ostringstream messages;
+  framework::fluxErreur().rdbuf(messages.rdbuf());
+
+  const double cote = std::sqrt(static_cast<double>(points)) * 10.0;
+  std::mt19937_64 aleas(3);
+  std::uniform_real_distribution<double> u(0.0, cote);
+  terrain::MAILLAGE m;
+  for (size_t k = 0; k < points; ++k) {
+    const double x = u(aleas), y = u(aleas);
+    const double z = 150.0 + 35.0 * std::sin(x / 900.0) * std::cos(y / 700.0) +
+                     15.0 * std::sin((x + y) / 300.0);
+    m.ajoutePoint(terrain::VECTEUR(600000.0 + x, 6500000.0 + y, std::round(z * 1000) / 1000));
+  }
+  terrain::PARAMETRES_CONSTRUCTION p;
+  p.distanceMax = 0.0;
+  auto debut = Clock::now();
+  if (!terrain::construitMaillage(m, p)) {
+    std::printf("the build failed\n");
+    return 1;
+  }
+  const double tConstruit = seconds(debut);
+  const terrain::BOITE b = m.boite();
+  const double intervalle = (b.max.z - b.min.z) / 100.0;
+  debut = Clock::now();
+  const std::vector<terrain::COURBE_NIVEAU> courbes = terrain::courbesNiveau(m, intervalle);
+  const double tCourbes = seconds(debut);
+  size_t sommets = 0;
+  for (const auto& c : courbes) sommets += c.points.size();
+  const double ratio = tCourbes / tConstruit;
+  std::printf("%zu triangles: build %.3f s; contours every %.3f m: %.3f s (%zu lines, %zu vertices)\n",
+              m.nombreTriangles(), tConstruit, intervalle, tCourbes, courbes.size(), sommets);
+  std::printf("ratio contours/build %.2f (goal <= 0.5) %s\n", ratio, ratio <= 0.5 ? "ok" : "MISSED");
+  return 0;
+}
