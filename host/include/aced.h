@@ -59,5 +59,9 @@ HOST_API AcEdCommandStack* acedRegCmdsPtr();
 HOST_API void acedSetMainWindowCaption(const ACHAR* caption);
 HOST_API const ACHAR* acedGetMainWindowCaption();
 }
+// The colour dialog: nColor is the initial index in, the chosen one out (0
+// BYBLOCK and 256 BYLAYER only with bAllowMetaColor); false when cancelled.
+HOST_API bool acedSetColorDialog(int& nColor, bool bAllowMetaColor, int nCurLineColor);
+
 #define acedEditor (acedEditorPtr())
 #define acedRegCmds (acedRegCmdsPtr())

@@ -7,6 +7,7 @@
 #include "adsdlg.h"
 #include "base/guarded_call.h"
 #include "core/session.h"
+#include "dcl/dialog_log.h"
 #include "dcl/dialog_manager.h"
 
 namespace {
@@ -120,6 +121,7 @@ int ads_set_tile(ads_hdlg hdlg, const ACHAR* key, const ACHAR* value) {
     dcl::TileState* t = d && key ? d->find(key) : nullptr;
     if (!t || !value) return RTERROR;
     d->setValue(*t, value);
+    if (*value && t->flag("is_error_tile")) dcl::log::errorShown(d->title(), value);
     return RTNORM;
   });
 }

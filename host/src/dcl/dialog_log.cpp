@@ -18,6 +18,10 @@ void unexpectedAnswer(const std::string& title) {
   host::session().print("[dialogue] " + title + ": réponse inattendue, fermé comme par Echap\n");
 }
 
+void errorShown(const std::string& title, const std::string& text) {
+  host::session().print("[dialogue] " + title + ": " + text + "\n");
+}
+
 void callbackFailed(const std::string& title, const std::string& key) {
   host::session().print("[dialogue] " + title + ": l'action de \"" + key +
                         "\" a échoué (exception)\n");

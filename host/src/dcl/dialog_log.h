@@ -4,6 +4,7 @@
 //   [dialogue] <title>: "<key>" <why>, action ignorée
 //   [dialogue] <title>: plus d'action, fermé comme par Echap
 //   [dialogue] <title>: réponse inattendue, fermé comme par Echap
+//   [dialogue] <title>: <what the program shows on its error line>
 #pragma once
 #include <string>
 
@@ -13,6 +14,8 @@ void opened(const std::string& title);
 void skipped(const std::string& title, const std::string& key, const std::string& why);
 void closedWithoutActions(const std::string& title);
 void unexpectedAnswer(const std::string& title);
+// What the program shows on the dialog's error line, which a person would read.
+void errorShown(const std::string& title, const std::string& text);
 void callbackFailed(const std::string& title, const std::string& key);
 
 }  // namespace dcl::log

@@ -1,0 +1,10 @@
+#include "dem/etat_dremet.h"
+
+namespace dem {
+
+EtatDremet& etatDremet() {
+  static EtatDremet etat;
+  return etat;
+}
+
+}  // namespace dem
