@@ -9,6 +9,7 @@
 #include "road/commandes_terrain.h"
 #include "talvex/reacteur_editeur.h"
 #include "terrain/fonctions_terrain.h"
+#include "update/verification_maj.h"
 
 namespace {
 
@@ -116,6 +117,10 @@ FONCTION_ARX aproposde("c:aproposde", framework::commandeAide, "Aide sur le modu
                        kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer",
                      kToujoursDisponible, kSansAccrochage);
+// Automatic updates; kept out of an undo group, whose command would start a check of its own.
+FONCTION_ARX gestmaj("_gestmaj", maj::gestionMiseAJour,
+                     "on/off/ini : active/desactive ou test la mise a jour automatique",
+                     kToujoursDisponible, kGardeEnvironnement);
 
 }  // namespace
 
