@@ -1,5 +1,6 @@
 // The services the updater and the update check need: copies that replace a file all or
 // nothing, appends that never interleave, the lock between processes and the program's path.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>

@@ -49,14 +49,15 @@ TEST(Confinement, TheTextOfAPath) {
 
 TEST(Confinement, ScriptsStayInTheirRoots) {
   ScratchDir dir;
-  RepertoireCourant courant(dir.path());
-  fs::create_directories(dir.file("sub"));
+  // Root 1 is "inst", current; "dehors" lies beside it.
+  fs::create_directories(dir.file("inst/sub"));
+  RepertoireCourant courant(dir.file("inst"));
   fs::create_directories(dir.file("dehors"));
-  dir.write("sub/a.dat", "a");
+  dir.write("inst/sub/a.dat", "a");
   dir.write("dehors/secret", "secret");
-  fs::create_symlink(dir.file("dehors"), dir.file("sub/lien"));
-  fs::create_symlink("../dehors/secret", dir.file("sub/lienfichier"));
-  fs::create_symlink("../dehors/nouveau", dir.file("sub/pendant"));  // leads to nothing yet
+  fs::create_symlink(dir.file("dehors"), dir.file("inst/sub/lien"));
+  fs::create_symlink("../../dehors/secret", dir.file("inst/sub/lienfichier"));
+  fs::create_symlink("../../dehors/nouveau", dir.file("inst/sub/pendant"));  // leads to nothing yet
 
   const maj::RACINES racines{".", std::nullopt};
   auto execute = [&](const std::string& script) {
@@ -67,9 +68,9 @@ TEST(Confinement, ScriptsStayInTheirRoots) {
   };
   ExecutionEssai e = execute("_FSM_INTERNE_CPF \"@1\\\\sub\\\\a.dat\" \"@1\\\\b.dat\";");
   EXPECT_EQ(e.statut, 1);
-  EXPECT_EQ(dir.read("b.dat"), "a");
+  EXPECT_EQ(dir.read("inst/b.dat"), "a");
 
-  for (const std::string script : {
+  for (const std::string& script : std::vector<std::string>{
            "_FSM_INTERNE_CPF \"@1\\\\sub\\\\a.dat\" \"@1\\\\sub\\\\..\\\\..\\\\hors.dat\";",
            "_FSM_INTERNE_CPF \"@1\\\\sub\\\\a.dat\" \"" + dir.path() + "\\\\dehors\\\\x\";",
            "_FSM_INTERNE_CPF \"@1\\\\sub\\\\a.dat\" \"@2\\\\x\";",
@@ -87,26 +88,26 @@ TEST(Confinement, ScriptsStayInTheirRoots) {
     EXPECT_EQ(e.statut, 0) << script;
     EXPECT_EQ(e.rapport.boites, std::vector<std::string>{kArretChemin}) << script;
   }
-  EXPECT_FALSE(fs::exists(dir.file("vole")));
-  EXPECT_FALSE(fs::exists(fs::path(dir.path()).parent_path() / "hors.dat"));
+  EXPECT_FALSE(fs::exists(dir.file("inst/vole")));
+  EXPECT_FALSE(fs::exists(dir.file("hors.dat")));
   EXPECT_EQ(dir.read("dehors/secret"), "secret");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("dehors")), {}), 1)
       << "nothing was made outside";
 
   // Inside a tree, links are never followed out: a copy fails on them, a delete takes the
   // links themselves.
-  fs::create_directories(dir.file("arbre/bas"));
-  dir.write("arbre/bas/f", "f");
-  fs::create_symlink(dir.file("dehors"), dir.file("arbre/lien"));
-  fs::create_symlink("..", dir.file("arbre/bas/boucle"));
+  fs::create_directories(dir.file("inst/arbre/bas"));
+  dir.write("inst/arbre/bas/f", "f");
+  fs::create_symlink(dir.file("dehors"), dir.file("inst/arbre/lien"));
+  fs::create_symlink("..", dir.file("inst/arbre/bas/boucle"));
   e = execute("_FSM_INTERNE_CPR \"@1\\\\arbre\" \"@1\\\\copie\";");
   EXPECT_EQ(e.statut, 0);
-  EXPECT_EQ(dir.read("copie/bas/f"), "f") << "the other entries are copied";
-  EXPECT_FALSE(fs::exists(dir.file("copie/lien")));
-  EXPECT_FALSE(fs::exists(dir.file("copie/bas/boucle")));
+  EXPECT_EQ(dir.read("inst/copie/bas/f"), "f") << "the other entries are copied";
+  EXPECT_FALSE(fs::exists(dir.file("inst/copie/lien")));
+  EXPECT_FALSE(fs::exists(dir.file("inst/copie/bas/boucle")));
   e = execute("_FSM_INTERNE_RMR \"@1\\\\arbre\";");
   EXPECT_EQ(e.statut, 1);
-  EXPECT_FALSE(fs::exists(dir.file("arbre")));
+  EXPECT_FALSE(fs::exists(dir.file("inst/arbre")));
   EXPECT_EQ(dir.read("dehors/secret"), "secret");
 }
 
