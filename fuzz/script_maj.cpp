@@ -87,9 +87,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
   prepare();
-  // Relative paths resolve inside the scratch directory, never where the fuzzer runs.
-  std::error_code ec;
-  fs::current_path(base(), ec);
+  // Both roots absolute: a relative path is never valid, wherever the fuzzer runs.
   const maj::RACINES racines{(base() / "r1").string(), (base() / "r2").string()};
   std::istringstream script(std::string(reinterpret_cast<const char*>(donnees), taille));
   RapportMuet rapport;
