@@ -1,5 +1,5 @@
 // The services the updater and the update check need: copies that replace a file all or
-// nothing, appends that never interleave, the lock between processes and the program's path.
+// nothing, and the lock between processes.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -65,15 +65,6 @@ TEST(CopyFileReplacing, CopiesWholeOrLeavesTheTargetAsItWas) {
   EXPECT_EQ(dir.read("neuf"), "autre");
 }
 
-TEST(AppendToFile, AppendsAtTheEnd) {
-  ScratchDir dir;
-  EXPECT_TRUE(platform::appendToFile(dir.file("journal"), "un\n"));
-  EXPECT_TRUE(platform::appendToFile(dir.path() + "\\journal", "deux\n"));
-  EXPECT_EQ(dir.read("journal"), "un\ndeux\n");
-  EXPECT_FALSE(platform::appendToFile(dir.file("absent/journal"), "x"));
-  EXPECT_FALSE(platform::appendToFile("", "x"));
-}
-
 TEST(FileLock, OneHolderAtATime) {
   ScratchDir dir;
   const std::string verrou = dir.path() + "\\verrou";
@@ -97,12 +88,6 @@ TEST(FileLock, OneHolderAtATime) {
   EXPECT_TRUE(autreProcessus());
   EXPECT_TRUE(dir.exists("verrou")) << "the file stays";
   EXPECT_LT(platform::tryLockFile(dir.file("absent/verrou")), 0);
-}
-
-TEST(ProgramPath, TheRunningProgram) {
-  const std::string self = platform::programPath();
-  EXPECT_EQ(self.front(), '/');
-  EXPECT_NE(self.find("test_platform"), std::string::npos) << self;
 }
 
 }  // namespace
