@@ -65,6 +65,8 @@ namespace platform {
 // Full path of the shared library (or program) that holds `addressInModule`,
 // e.g. the address of one of the caller's own functions. Empty when unknown.
 HOST_API std::string modulePath(const void* addressInModule);
+// Full path of the running program's file. Empty when unknown.
+HOST_API std::string programPath();
 
 // ---- Current directory --------------------------------------------------
 
@@ -72,6 +74,9 @@ HOST_API std::string currentDirectory();
 HOST_API bool setCurrentDirectory(std::string_view path);
 
 // ---- Files and directories ----------------------------------------------
+
+// The path as the file system takes it ("\" becomes "/"), for the C and C++ file calls.
+HOST_API std::string systemPath(std::string_view path);
 
 struct FileInfo {
   bool isDirectory = false;
@@ -116,6 +121,26 @@ HOST_API std::vector<DirEntry> listDirectory(std::string_view pattern);
 // the stream stayed good. Nothing is changed on failure. False on failure, with errno saying
 // why when the system refused.
 HOST_API bool replaceFile(std::string_view path, const std::function<bool(std::ostream&)>& write);
+// Copies `from` over `to` all or nothing, the way replaceFile saves: the bytes go to a new
+// temporary file beside `to` (beside its final target when `to` is a symbolic link), which gets
+// the source's permissions and modification time and then takes the place of `to` in one rename.
+// Refused as copyFile refuses: a source that is not a file, a destination that is a directory, is
+// read-only or is the source itself. Nothing is changed on failure.
+HOST_API bool copyFileReplacing(std::string_view from, std::string_view to);
+// Appends `text` to the file (made when missing) in one write at its end, so that texts appended
+// by several processes at once never interleave. False when it could not be written whole.
+HOST_API bool appendToFile(std::string_view path, std::string_view text);
+
+// ---- Locks between processes ------------------------------------------------
+//
+// An exclusive advisory lock on a file (flock): it keeps out only those who ask for the same
+// lock, and goes with the process if it dies holding it.
+
+// Takes the lock of the file at `path`, made when missing, without waiting: a handle for
+// unlockFile, or -1 when someone else holds it or the file cannot be opened.
+HOST_API int tryLockFile(std::string_view path);
+// Releases a lock taken by tryLockFile (the file stays).
+HOST_API void unlockFile(int handle);
 
 // ---- Registry values -----------------------------------------------------
 //

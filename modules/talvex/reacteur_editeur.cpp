@@ -6,6 +6,7 @@
 #include "framework/composant_module.h"
 #include "road/fichiers_compagnons.h"
 #include "road/registre_objets.h"
+#include "update/verification_maj.h"
 
 namespace talvex {
 namespace {
@@ -24,6 +25,8 @@ class ReacteurEditeur : public AcEditorReactor {
  public:
   void commandWillStart(const ACHAR* cmdStr) override {
     sansException([&] { road::commandeCommence(cmdStr); });
+    // The update check runs once, at the first command after the module was loaded.
+    sansException([] { maj::verifieMiseAJour(false); });
   }
   // A WBLOCK or EXPORT that is cancelled or fails ends too: left set, the flag
   // would keep the next SAVEAS from carrying the project along.

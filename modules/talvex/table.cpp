@@ -12,6 +12,7 @@
 #include "talvex/reacteur_editeur.h"
 #include "terrain/fonctions_terrain.h"
 #include "tools3d/fonctions_outils3d.h"
+#include "update/verification_maj.h"
 
 namespace {
 
@@ -135,6 +136,10 @@ FONCTION_ARX multiclient("c:multiclient", framework::commandeMultiClient, "Gesti
                          kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX sauvedwg("c:sauvedwg", framework::commandeSauveDwg, "Sauvegarde d'un fichier DWG",
                       kToujoursDisponible, kSansAccrochage);
+// Automatic updates; kept out of an undo group, whose command would start a check of its own.
+FONCTION_ARX gestmaj("_gestmaj", maj::gestionMiseAJour,
+                     "on/off/ini : active/desactive ou test la mise a jour automatique",
+                     kToujoursDisponible, kGardeEnvironnement);
 
 }  // namespace
 

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "acuidialog.h"
+#include "base/progress_bar.h"
 #include "dcl/modeless_dialogs.h"
-#include "dcl/progress_bar.h"
 #include "dialog_test_support.h"
 
 namespace {
@@ -158,10 +158,10 @@ TEST_F(UiDialog, ModelessProgressWindowsAreVisibleToTheHost) {
 }
 
 TEST(ProgressLine, ShowsTitleTextBarAndPercent) {
-  EXPECT_EQ(dcl::progressLine("Calcul", "", 0), "Calcul [------------------------------]   0%");
-  EXPECT_EQ(dcl::progressLine("Calcul", "profil 2", 255),
+  EXPECT_EQ(host::progressLine("Calcul", "", 0), "Calcul [------------------------------]   0%");
+  EXPECT_EQ(host::progressLine("Calcul", "profil 2", 255),
             "Calcul: profil 2 [##############################] 100%");
-  EXPECT_EQ(dcl::progressLine("", "x", 128), "x [###############---------------]  50%");
+  EXPECT_EQ(host::progressLine("", "x", 128), "x [###############---------------]  50%");
 }
 
 // Runs `body` with standard error sent to `fd`, then puts it back.

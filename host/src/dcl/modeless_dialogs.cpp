@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/context.h"
-#include "dcl/progress_bar.h"
+#include "base/progress_bar.h"
 
 namespace dcl {
 namespace {
@@ -25,13 +25,13 @@ void redraw() {
     std::string text;
     for (const auto& [name, t] : snap.texts)
       if (!t.empty()) text += (text.empty() ? "" : " ") + t;
-    line = progressLine(snap.title, text, snap.progress.front().second);
+    line = host::progressLine(snap.title, text, snap.progress.front().second);
   }
   if (line == s.drawn) return;
   if (line.empty())
-    eraseProgressLine();
+    host::eraseProgressLine();
   else
-    drawProgressLine(line);
+    host::drawProgressLine(line);
   s.drawn = line;
 }
 

@@ -109,6 +109,20 @@ bool moveFile(std::string_view from, std::string_view to) {
   return !ec;
 }
 
+bool appendToFile(std::string_view path, std::string_view text) {
+  if (path.empty()) return false;
+  const int fd =
+      ::open(host::toFsPath(path).c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  // One write: O_APPEND puts it whole at the end, whoever else appends meanwhile.
+  ssize_t n;
+  do {
+    n = ::write(fd, text.data(), text.size());
+  } while (n < 0 && errno == EINTR);
+  const bool whole = n == static_cast<ssize_t>(text.size());
+  return ::close(fd) == 0 && whole;
+}
+
 bool deleteFile(std::string_view path) {
   struct stat st;
   if (!statPath(path, st) || S_ISDIR(st.st_mode) || (st.st_mode & S_IWUSR) == 0) return false;

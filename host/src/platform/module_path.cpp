@@ -1,4 +1,5 @@
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
@@ -14,6 +15,13 @@ std::string modulePath(const void* addressInModule) {
   char resolved[PATH_MAX];
   if (realpath(info.dli_fname, resolved)) return resolved;
   return info.dli_fname;
+}
+
+std::string programPath() {
+  // The kernel's own record: right whatever the program was started as.
+  char buf[PATH_MAX];
+  const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+  return n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string();
 }
 
 }  // namespace platform

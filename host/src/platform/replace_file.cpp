@@ -1,5 +1,5 @@
-// Saves that replace a file all or nothing: written beside it under a name nobody
-// else holds, then renamed over it. Its permissions survive, and a symbolic link
+// Saves and copies that replace a file all or nothing: written beside it under a name
+// nobody else holds, then renamed over it. Its permissions survive, and a symbolic link
 // keeps pointing at the file that gets the new text.
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <streambuf>
 
@@ -83,13 +84,49 @@ int createTemporary(const fs::path& target, std::string& name) {
   return -1;
 }
 
+// Fills a new temporary file beside `target` and renames it over `target`; the temporary
+// file goes when anything fails, with errno saying why.
+bool replaceWith(const fs::path& target, const std::function<bool(int)>& fill) {
+  std::string temp;
+  const int fd = createTemporary(target, temp);
+  if (fd < 0) return false;
+  bool ok = false;
+  try {
+    ok = fill(fd);
+  } catch (...) {  // what a writer throws, or memory: a failed save like any other
+    ok = false;
+  }
+  if (ok) ok = ::fsync(fd) == 0;
+  if (::close(fd) != 0) ok = false;
+  if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    const int why = errno;
+    ::unlink(temp.c_str());
+    errno = why;
+  }
+  return ok;
+}
+
+bool copyBytes(int in, int out) {
+  std::array<char, 1 << 16> buffer;
+  for (;;) {
+    const ssize_t n = ::read(in, buffer.data(), buffer.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) return true;
+    for (ssize_t done = 0; done < n;) {
+      const ssize_t w = ::write(out, buffer.data() + done, static_cast<size_t>(n - done));
+      if (w < 0 && errno == EINTR) continue;
+      if (w <= 0) return false;
+      done += w;
+    }
+  }
+}
+
 }  // namespace
 
 bool replaceFile(std::string_view path, const std::function<bool(std::ostream&)>& write) {
   if (path.empty() || !write) return false;
-  std::string temp;
-  int fd = -1;
-  bool ok = false;
   try {
     fs::path target;
     if (!finalTarget(fs::path(host::toFsPath(path)), target)) return false;
@@ -99,35 +136,49 @@ bool replaceFile(std::string_view path, const std::function<bool(std::ostream&)>
       errno = S_ISDIR(old.st_mode) ? EISDIR : EINVAL;
       return false;
     }
-    fd = createTemporary(target, temp);
-    if (fd < 0) return false;
-    if (existed) {
-      // The owner first, as changing it clears set-id bits that fchmod then restores.
-      // Only the superuser can give a file away: otherwise it stays the writer's own.
-      if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
-        [[maybe_unused]] const int given = ::fchown(fd, old.st_uid, old.st_gid);
+    return replaceWith(target, [&](int fd) {
+      if (existed) {
+        // The owner first, as changing it clears set-id bits that fchmod then restores.
+        // Only the superuser can give a file away: otherwise it stays the writer's own.
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+          [[maybe_unused]] const int given = ::fchown(fd, old.st_uid, old.st_gid);
+        }
+        if (::fchmod(fd, old.st_mode & 07777) != 0) return false;
       }
-      ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-    }
-    if (!existed || ok) {
       FdBuffer buffer(fd);
       std::ostream out(&buffer);
-      ok = write(out) && out.flush().good();
+      return write(out) && out.flush().good();
+    });
+  } catch (...) {
+    return false;
+  }
+}
+
+bool copyFileReplacing(std::string_view from, std::string_view to) {
+  if (from.empty() || to.empty()) return false;
+  try {
+    const std::string source = host::toFsPath(from);
+    struct stat src, dst;
+    if (::stat(source.c_str(), &src) != 0 || !S_ISREG(src.st_mode)) return false;
+    fs::path target;
+    if (!finalTarget(fs::path(host::toFsPath(to)), target)) return false;
+    if (::stat(target.c_str(), &dst) == 0) {
+      // The shell's rules, as copyFile keeps them: a read-only file is not overwritten.
+      if (!S_ISREG(dst.st_mode) || (dst.st_mode & S_IWUSR) == 0) return false;
+      if (dst.st_dev == src.st_dev && dst.st_ino == src.st_ino) return false;
     }
-    if (ok) ok = ::fsync(fd) == 0;
-    if (::close(fd) != 0) ok = false;
-    fd = -1;
-    if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
-  } catch (...) {  // what `write` throws, or memory: a failed save like any other
-    ok = false;
+    return replaceWith(target, [&](int fd) {
+      const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+      if (in < 0) return false;
+      // The permissions without set-id bits, which a copy does not carry.
+      bool ok = ::fchmod(fd, src.st_mode & 0777) == 0 && copyBytes(in, fd);
+      ::close(in);
+      const struct timespec times[2] = {src.st_atim, src.st_mtim};
+      return ok && ::futimens(fd, times) == 0;
+    });
+  } catch (...) {
+    return false;
   }
-  if (!ok) {
-    const int why = errno;
-    if (fd >= 0) ::close(fd);
-    if (!temp.empty()) ::unlink(temp.c_str());
-    errno = why;
-  }
-  return ok;
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 
 #include "base/context.h"
 #include "base/sysvars.h"
+#include "platform.h"
 
 namespace host {
 
@@ -50,3 +51,5 @@ std::optional<std::string> findSupportFile(std::string_view name) {
 }
 
 }  // namespace host
+
+std::string platform::systemPath(std::string_view path) { return host::toFsPath(path); }

@@ -1,8 +1,9 @@
-// The progress bar the host draws on standard error for a modeless dialog.
+// The progress bar the host draws on standard error: for a modeless dialog, and for the
+// progress window of a program built on the host's lower layers.
 #pragma once
 #include <string>
 
-namespace dcl {
+namespace host {
 
 // "<title>: <text> [#########---------]  50%" for a position of 0..255.
 std::string progressLine(const std::string& title, const std::string& text, int position);
@@ -11,4 +12,4 @@ std::string progressLine(const std::string& title, const std::string& text, int 
 void drawProgressLine(const std::string& line);
 void eraseProgressLine();
 
-}  // namespace dcl
+}  // namespace host

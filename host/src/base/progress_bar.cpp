@@ -1,10 +1,10 @@
-#include "dcl/progress_bar.h"
+#include "base/progress_bar.h"
 
 #include <unistd.h>
 
 #include <algorithm>
 
-namespace dcl {
+namespace host {
 namespace {
 
 constexpr int kBarWidth = 30;
@@ -40,4 +40,4 @@ void eraseProgressLine() {
   if (::isatty(STDERR_FILENO)) writeAll("\r\033[K");
 }
 
-}  // namespace dcl
+}  // namespace host
