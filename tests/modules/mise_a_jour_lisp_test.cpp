@@ -53,6 +53,9 @@ class MiseAJourLisp : public ::testing::Test {
     fs::create_hard_link(builtModule("talvex"), dir.file("inst/talvex.arx"), ec);
     if (ec) fs::copy_file(builtModule("talvex"), dir.file("inst/talvex.arx"));
     dir.write("inst/talvex-support.inf", dir.file("maj") + "\nsecond texte\n");
+    // The client tree of an installation made by the build: the directory cadhost starts in.
+    fs::create_directories(dir.file("inst/system"));
+    dir.write("inst/system/clients.mcl", "\"Defaut\" = \".\"\n");
     dir.write("inst/kx42.exe", "#!/bin/sh\necho \"$0\" > updater.txt\n");
     fs::permissions(dir.file("inst/kx42.exe"), fs::perms::owner_all);
     publie("1.01");
