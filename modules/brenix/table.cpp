@@ -1,8 +1,6 @@
 // Brenix's function table, in declaration order (function codes follow it).
-#include "framework/commandes_dessin.h"
 #include "framework/fonction_arx.h"
-#include "framework/information_produit.h"
-#include "framework/multi_client.h"
+#include "framework/fonctions_communes.h"
 #include "framework/point_entree.h"
 #include "tools3d/fonctions_outils3d.h"
 
@@ -16,16 +14,8 @@ FONCTION_ARX talusArx("talus_arx", tools3d::talus_arx, "Talus", kToujoursDisponi
                       kSansAccrochage);
 FONCTION_ARX dec3dArx("dec3d_arx", tools3d::dec3d_arx, "Talus", kToujoursDisponible,
                       kSansAccrochage);
-FONCTION_ARX aideModule("C:brenix", framework::commandeAide, "Aide sur le module",
-                        kToujoursDisponible, kSansAccrochage);
-FONCTION_ARX aproposde("c:aproposde", framework::commandeAide, "Aide sur le module",
-                       kToujoursDisponible, kSansAccrochage);
-FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer",
-                     kToujoursDisponible, kSansAccrochage);
-FONCTION_ARX multiclient("c:multiclient", framework::commandeMultiClient, "Gestion multi-clients",
-                         kToujoursDisponible, kSansAccrochage);
-FONCTION_ARX sauvedwg("c:sauvedwg", framework::commandeSauveDwg, "Sauvegarde d'un fichier DWG",
-                      kToujoursDisponible, kSansAccrochage);
+// The help command, "c:aproposde", "c:exetopo", "c:multiclient", "c:sauvedwg".
+framework::FONCTIONS_COMMUNES communes;
 
 }  // namespace
 

@@ -1,8 +1,6 @@
 // Quoril's function table, in declaration order (function codes follow it).
-#include "framework/commandes_dessin.h"
 #include "framework/fonction_arx.h"
-#include "framework/information_produit.h"
-#include "framework/multi_client.h"
+#include "framework/fonctions_communes.h"
 #include "framework/point_entree.h"
 #include "quoril/reglages_quoril.h"
 #include "terrain/fonctions_contour.h"
@@ -21,16 +19,8 @@ resbuf* contourpt(int32_t) {
 FONCTION_ARX contourPt("c:contourpt", contourpt, "Contour d'semis de points", kToujoursDisponible,
                        kSansAccrochage);
 
-FONCTION_ARX aideModule("C:QuorilARX", framework::commandeAide, "Aide sur le module",
-                        kToujoursDisponible, kSansAccrochage);
-FONCTION_ARX aproposde("c:aproposde", framework::commandeAide, "Aide sur le module",
-                       kToujoursDisponible, kSansAccrochage);
-FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer",
-                     kToujoursDisponible, kSansAccrochage);
-FONCTION_ARX multiclient("c:multiclient", framework::commandeMultiClient, "Gestion multi-clients",
-                         kToujoursDisponible, kSansAccrochage);
-FONCTION_ARX sauvedwg("c:sauvedwg", framework::commandeSauveDwg, "Sauvegarde d'un fichier DWG",
-                      kToujoursDisponible, kSansAccrochage);
+// The help command, "c:aproposde", "c:exetopo", "c:multiclient", "c:sauvedwg".
+framework::FONCTIONS_COMMUNES communes;
 
 }  // namespace
 

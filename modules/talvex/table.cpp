@@ -1,9 +1,7 @@
 // Talvex's function table, in declaration order (function codes follow it).
 #include "earthworks/fonctions_cubature.h"
-#include "framework/commandes_dessin.h"
 #include "framework/fonction_arx.h"
-#include "framework/information_produit.h"
-#include "framework/multi_client.h"
+#include "framework/fonctions_communes.h"
 #include "framework/point_entree.h"
 #include "road/api_ecriture.h"
 #include "road/api_lecture.h"
@@ -126,16 +124,8 @@ FONCTION_ARX cubeterrain("cubeterrain", earthworks::cubeterrain, "Cube maillage 
 FONCTION_ARX lignept("lignept", earthworks::lignept, "Calcul sed remb", kToujoursDisponible,
                      kSansAccrochage);
 
-FONCTION_ARX aideModule("C:Talvex", framework::commandeAide, "Aide sur le module",
-                        kToujoursDisponible, kSansAccrochage);
-FONCTION_ARX aproposde("c:aproposde", framework::commandeAide, "Aide sur le module",
-                       kToujoursDisponible, kSansAccrochage);
-FONCTION_ARX exetopo("c:exetopo", framework::commandeExetopo, " [prg] : programme a executer",
-                     kToujoursDisponible, kSansAccrochage);
-FONCTION_ARX multiclient("c:multiclient", framework::commandeMultiClient, "Gestion multi-clients",
-                         kToujoursDisponible, kSansAccrochage);
-FONCTION_ARX sauvedwg("c:sauvedwg", framework::commandeSauveDwg, "Sauvegarde d'un fichier DWG",
-                      kToujoursDisponible, kSansAccrochage);
+// The help command, "c:aproposde", "c:exetopo", "c:multiclient", "c:sauvedwg".
+framework::FONCTIONS_COMMUNES communes;
 // Automatic updates; kept out of an undo group, whose command would start a check of its own.
 FONCTION_ARX gestmaj("_gestmaj", maj::gestionMiseAJour,
                      "on/off/ini : active/desactive ou test la mise a jour automatique",
