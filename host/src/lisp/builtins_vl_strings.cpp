@@ -3,6 +3,8 @@
 // vl-string-right-trim vl-string->list vl-list->string vl-string-elt
 // vl-string-mismatch vl-prin1-to-string vl-princ-to-string. Positions count
 // bytes from 0.
+#include <string_view>
+
 #include "lisp/args.h"
 #include "lisp/builtins.h"
 #include "lisp/error.h"
@@ -125,6 +127,23 @@ Value sMismatch(Args& a) {
 Value sPrin1ToString(Args& a) { return makeString(toText(a[0], true)); }
 Value sPrincToString(Args& a) { return makeString(toText(a[0], false)); }
 
+// (snvalid name [flag]): whether a text can name a table record: not empty,
+// at most 255 bytes, no control character nor any of <>/\":;?*|,=` (a
+// vertical bar is allowed under flag 1, for names from external references).
+Value sSnvalid(Args& a) {
+  const std::string& name = a.string(0);
+  const bool bar = a.given(1) && a.integer(1) == 1;
+  if (name.empty() || name.size() > 255) return Value();
+  for (unsigned char c : name) {
+    if (c < 32 || c == 127) return Value();
+    if (c == '|' ? !bar
+                 : std::string_view("<>/\\\":;?*,=`").find(static_cast<char>(c)) !=
+                       std::string_view::npos)
+      return Value();
+  }
+  return a.truth(true);
+}
+
 const Subr kSubrs[] = {
     {"VL-STRING-SEARCH", sSearch, nullptr, 2, 3},
     {"VL-STRING-POSITION", sPosition, nullptr, 2, 4},
@@ -139,6 +158,7 @@ const Subr kSubrs[] = {
     {"VL-STRING-MISMATCH", sMismatch, nullptr, 2, 5},
     {"VL-PRIN1-TO-STRING", sPrin1ToString, nullptr, 1, 1},
     {"VL-PRINC-TO-STRING", sPrincToString, nullptr, 1, 1},
+    {"SNVALID", sSnvalid, nullptr, 1, 2},
 };
 
 }  // namespace
