@@ -43,6 +43,17 @@ void setName(ads_name out, const db::Database& db, int64_t index) {
   out[1] = db.serial();
 }
 
+// Extended data needs its applications registered (regapp); ACAD always is.
+bool applicationsRegistered(const db::Database& db, const resbuf* list) {
+  for (const resbuf* rb = list; rb; rb = rb->rbnext)
+    if (rb->restype == 1001 && rb->resval.rstring && strcasecmp(rb->resval.rstring, "ACAD") != 0 &&
+        !db.appIds.find(rb->resval.rstring)) {
+      session().setErrno(host::kErrBadField);
+      return false;
+    }
+  return true;
+}
+
 // `result` (entmakex) gets the name of the entity made.
 int make(const resbuf* list, ads_name result) {
   db::Database* db = currentDb();
@@ -50,6 +61,7 @@ int make(const resbuf* list, ads_name result) {
     session().setErrno(host::kErrInvalidName);
     return RTERROR;
   }
+  if (!applicationsRegistered(*db, list)) return RTERROR;
   // Entities without a layer go on the one CLAYER names.
   const host::SysVar* clayer = session().current().vars().find("CLAYER");
   const db::MakeResult made =
@@ -206,6 +218,7 @@ int acdbEntMod(const resbuf* ent) {
         db::Database* db;
         size_t index;
         if (!resolve(nameGroup ? nameGroup->resval.rlname : nullptr, db, index)) return RTERROR;
+        if (!applicationsRegistered(*db, ent)) return RTERROR;
         std::vector<db::InGroup> groups;
         int error = db::groupsFromList(ent, groups);
         if (!error) error = db::modifyEntity(*db, index, groups);
