@@ -179,18 +179,17 @@ Value sRegistryRead(Args& a) {
   return Value();
 }
 
-// Without a value the key alone is made. Integers are kept as DWORD values.
+// Without a name the key's default value is written, without data an empty
+// text. Integers are kept as DWORD values.
 Value sRegistryWrite(Args& a) {
   const std::string& key = a.string(0);
   const std::string name = a.given(1) ? a.string(1) : std::string();
-  if (!a.has(2)) {
-    if (platform::registryKeyExists(key)) return makeString(key);
-    return platform::writeRegistryString(key, "", "") ? makeString(key) : Value();
-  }
+  if (!a.has(2)) return platform::writeRegistryString(key, name, "") ? makeString("") : Value();
   if (a[2].type() == Type::Int) {
     if (a[2].asInt() < 0) raiseValue("DWORD", a[2]);
-    return platform::writeRegistryDword(key, name, static_cast<uint32_t>(a[2].asInt())) ? a[2]
-                                                                                        : Value();
+    const bool written =
+        platform::writeRegistryDword(key, name, static_cast<uint32_t>(a[2].asInt()));
+    return written ? a[2] : Value();
   }
   return platform::writeRegistryString(key, name, a.string(2)) ? a[2] : Value();
 }

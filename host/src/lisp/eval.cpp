@@ -69,7 +69,10 @@ namespace {
 // A function kept as a list by defun-q: ((params / locals) form...).
 bool isListFunction(const Value& v) {
   const Cons* c = v.consPtr();
-  return c && c->car.isList() && listLength(c->car) >= 0;
+  if (!c || !c->car.isList() || listLength(c->car) < 0) return false;
+  for (const Cons* p = c->car.consPtr(); p; p = p->cdr.consPtr())
+    if (p->car.type() != Type::Symbol) return false;
+  return true;
 }
 
 // Binds a user function's parameters and locals for one call; the previous
