@@ -54,6 +54,9 @@ HOST_API int acdbEntMake(const struct resbuf* ent);
 HOST_API int acdbEntMakeX(const struct resbuf* ent, ads_name result);
 // The entity's list, which the caller releases.
 HOST_API struct resbuf* acdbEntGet(const ads_name ent);
+// The same with, after a -3 group, the extended data of the applications named
+// in `apps` (RTSTR buffers, wildcards allowed).
+HOST_API struct resbuf* acdbEntGetX(const ads_name ent, const struct resbuf* apps);
 HOST_API int acdbEntNext(const ads_name ent, ads_name result);
 HOST_API int acdbEntLast(ads_name result);
 HOST_API int acdbEntDel(const ads_name ent);
@@ -62,6 +65,18 @@ HOST_API int acdbEntUpd(const ads_name ent);
 HOST_API int acdbHandEnt(const ACHAR* handle, ads_name entres);
 HOST_API struct resbuf* acdbTblNext(const ACHAR* tblname, int rewind);
 HOST_API struct resbuf* acdbTblSearch(const ACHAR* tblname, const ACHAR* sym, int setnext);
+// The name of a table record (acdbEntGet gives its list), of the drawing's
+// root dictionary, and the list of a dictionary's entry, which the caller releases.
+HOST_API int acdbTblObjName(const ACHAR* tblname, const ACHAR* sym, ads_name result);
+HOST_API int acdbNamedObjDict(ads_name result);
+HOST_API struct resbuf* acdbDictSearch(const ads_name dict, const ACHAR* sym, int setnext);
+
+// Extended data: registering an application (RTERROR when it is already
+// registered or its name is not valid), the size of a list of extended data,
+// and the room left on an entity.
+HOST_API int acdbRegApp(const ACHAR* appname);
+HOST_API int acdbXdSize(const struct resbuf* rb, int32_t* size);
+HOST_API int acdbXdRoom(const ads_name ent, int32_t* result);
 
 // Selection sets.
 HOST_API int acedSSGet(const ACHAR* str, const void* pt1, const void* pt2,
@@ -82,6 +97,9 @@ HOST_API int acedInitGet(int val, const ACHAR* kwl);
 HOST_API int acedGetPoint(const ads_point pt, const ACHAR* prompt, ads_point result);
 HOST_API int acedGetCorner(const ads_point pt, const ACHAR* prompt, ads_point result);
 HOST_API int acedGetDist(const ads_point pt, const ACHAR* prompt, ads_real* result);
+// Radians, counterclockwise: getangle from ANGBASE, getorient from the east.
+HOST_API int acedGetAngle(const ads_point pt, const ACHAR* prompt, ads_real* result);
+HOST_API int acedGetOrient(const ads_point pt, const ACHAR* prompt, ads_real* result);
 HOST_API int acedGetReal(const ACHAR* prompt, ads_real* result);
 HOST_API int acedGetInt(const ACHAR* prompt, int* result);
 HOST_API int acedGetString(int cronly, const ACHAR* prompt, ACHAR* result, size_t bufLen);

@@ -3,7 +3,13 @@
 #include <exception>
 #include <string_view>
 
+#include <strings.h>
+
+#include <string>
+#include <vector>
+
 #include "acedads.h"
+#include "api/drawing_objects.h"
 #include "base/guarded_call.h"
 #include "base/host_errors.h"
 #include "core/session.h"
@@ -37,6 +43,17 @@ void setName(ads_name out, const db::Database& db, int64_t index) {
   out[1] = db.serial();
 }
 
+// Extended data needs its applications registered (regapp); ACAD always is.
+bool applicationsRegistered(const db::Database& db, const resbuf* list) {
+  for (const resbuf* rb = list; rb; rb = rb->rbnext)
+    if (rb->restype == 1001 && rb->resval.rstring && strcasecmp(rb->resval.rstring, "ACAD") != 0 &&
+        !db.appIds.find(rb->resval.rstring)) {
+      session().setErrno(host::kErrBadField);
+      return false;
+    }
+  return true;
+}
+
 // `result` (entmakex) gets the name of the entity made.
 int make(const resbuf* list, ads_name result) {
   db::Database* db = currentDb();
@@ -44,6 +61,7 @@ int make(const resbuf* list, ads_name result) {
     session().setErrno(host::kErrInvalidName);
     return RTERROR;
   }
+  if (!applicationsRegistered(*db, list)) return RTERROR;
   // Entities without a layer go on the one CLAYER names.
   const host::SysVar* clayer = session().current().vars().find("CLAYER");
   const db::MakeResult made =
@@ -73,10 +91,13 @@ int acdbEntMakeX(const resbuf* ent, ads_name result) {
       __func__, [&] { return make(ent, result); }, RTERROR);
 }
 
-resbuf* acdbEntGet(const ads_name ent) {
+resbuf* acdbEntGet(const ads_name ent) { return acdbEntGetX(ent, nullptr); }
+
+resbuf* acdbEntGetX(const ads_name ent, const resbuf* apps) {
   return guardedCall(
       __func__,
       [&]() -> resbuf* {
+        if (ent && ent[0] < 0) return host::objectList(ent);
         db::Database* db;
         size_t index;
         if (!resolve(ent, db, index)) return nullptr;
@@ -84,9 +105,51 @@ resbuf* acdbEntGet(const ads_name ent) {
           session().setErrno(host::kErrDeletedEntity);
           return nullptr;
         }
-        return db::entityToList(*db, index).release();
+        std::vector<std::string> patterns;
+        for (const resbuf* rb = apps; rb; rb = rb->rbnext)
+          if (rb->restype == RTSTR && rb->resval.rstring) patterns.emplace_back(rb->resval.rstring);
+        return db::entityToList(*db, index, patterns).release();
       },
       static_cast<resbuf*>(nullptr));
+}
+
+int acdbRegApp(const ACHAR* appname) {
+  return guardedCall(
+      __func__,
+      [&] {
+        db::Database* db = currentDb();
+        if (!db || !appname || !db::LayerTable::validName(appname)) return RTERROR;
+        if (strcasecmp(appname, "ACAD") == 0 || db->appIds.find(appname)) return RTERROR;
+        db->appIds.records.push_back(db::TableRecord{appname, 0, {}});
+        return RTNORM;
+      },
+      RTERROR);
+}
+
+int acdbXdSize(const resbuf* rb, int32_t* size) {
+  return guardedCall(
+      __func__,
+      [&] {
+        if (!size) return RTERROR;
+        *size = static_cast<int32_t>(db::extendedDataSize(rb));
+        return RTNORM;
+      },
+      RTERROR);
+}
+
+int acdbXdRoom(const ads_name ent, int32_t* result) {
+  return guardedCall(
+      __func__,
+      [&] {
+        db::Database* db;
+        size_t index;
+        if (!result || !resolve(ent, db, index)) return RTERROR;
+        const size_t used = db::extendedDataSize(*db, db->entities[index]);
+        *result =
+            static_cast<int32_t>(used >= db::kExtendedDataMax ? 0 : db::kExtendedDataMax - used);
+        return RTNORM;
+      },
+      RTERROR);
 }
 
 int acdbEntNext(const ads_name ent, ads_name result) {
@@ -155,6 +218,7 @@ int acdbEntMod(const resbuf* ent) {
         db::Database* db;
         size_t index;
         if (!resolve(nameGroup ? nameGroup->resval.rlname : nullptr, db, index)) return RTERROR;
+        if (!applicationsRegistered(*db, ent)) return RTERROR;
         std::vector<db::InGroup> groups;
         int error = db::groupsFromList(ent, groups);
         if (!error) error = db::modifyEntity(*db, index, groups);

@@ -244,6 +244,52 @@ int getDistance(const double* base, const char* prompt, double* result) {
   }
 }
 
+// An angle typed in degrees, or the direction from the base point (or a point
+// asked for) to the point given. getangle counts from ANGBASE, getorient from
+// the east whatever ANGBASE says; both counterclockwise, within [0, 2pi).
+int getAngle(const double* base, const char* prompt, double* result, bool orient) {
+  const InitGet o = takeInitGet();
+  if (!result) return RTERROR;
+  const SysVar* angbase =
+      session().currentPtr() ? session().current().vars().find("ANGBASE") : nullptr;
+  const double zero = angbase ? angbase->r : 0.0;
+  const auto finish = [&](double radians) {
+    double r = std::fmod(radians, 2 * M_PI);
+    if (r < 0) r += 2 * M_PI;
+    *result = r;
+    return RTNORM;
+  };
+  while (true) {
+    const Answer a = askUser(promptOf(prompt));
+    if (const int s = commonAnswer(a, o); s == kAskAgain)
+      continue;
+    else if (s != kOwnAnswer)
+      return s;
+    std::string k;
+    double v;
+    if (asNumber(a, v)) return finish(v * M_PI / 180 + (orient ? zero : 0.0));
+    double p[3];
+    if (asPoint(a, base, p)) {
+      double from[3];
+      if (base) {
+        for (int i = 0; i < 3; ++i) from[i] = base[i];
+      } else {
+        for (int i = 0; i < 3; ++i) from[i] = p[i];
+        const Answer b = askUser("Spécifiez le deuxième point: ");
+        if (b.kind == Answer::Cancel || b.kind == Answer::Break) return RTCAN;
+        if (!asPoint(b, from, p)) {
+          say("Nécessite un angle numérique ou deux points.");
+          continue;
+        }
+      }
+      const double direction = std::atan2(p[1] - from[1], p[0] - from[0]);
+      return finish(direction - (orient ? 0.0 : zero));
+    }
+    if (asKeyword(a, o, k)) return keywordResult(k);
+    say("Nécessite un angle numérique ou deux points.");
+  }
+}
+
 int getString(int cronly, const char* prompt, char* result, size_t len) {
   takeInitGet();  // initget does not apply to getstring, but is used up by it
   if (!result || len == 0) return RTERROR;
@@ -412,6 +458,14 @@ int acedGetCorner(const ads_point pt, const ACHAR* prompt, ads_point result) {
 
 int acedGetDist(const ads_point pt, const ACHAR* prompt, ads_real* result) {
   return guardedCall("getdist", [&] { return host::getDistance(pt, prompt, result); });
+}
+
+int acedGetAngle(const ads_point pt, const ACHAR* prompt, ads_real* result) {
+  return guardedCall("getangle", [&] { return host::getAngle(pt, prompt, result, false); });
+}
+
+int acedGetOrient(const ads_point pt, const ACHAR* prompt, ads_real* result) {
+  return guardedCall("getorient", [&] { return host::getAngle(pt, prompt, result, true); });
 }
 
 int acedGetReal(const ACHAR* prompt, ads_real* result) {

@@ -4,7 +4,10 @@
 // "Fonction annulée", a keyword allowed by initget gives its text.
 #include <cstdlib>
 
+#include <string_view>
+
 #include "acedads.h"
+#include "base/ask.h"
 #include "lisp/args.h"
 #include "lisp/error.h"
 #include "lisp/host_call.h"
@@ -75,6 +78,15 @@ Value sGetdist(Args& a) {
   double d = 0;
   const int status = acedGetDist(in.hasBase ? in.base : nullptr, in.prompt, &d);
   return answer(status, [&] { return Value::real(d); });
+}
+
+Value sGetangle(Args& a) {
+  const PointAndPrompt in = pointAndPrompt(a);
+  double r = 0;
+  const bool orient = std::string_view(a.subr().name) == "GETORIENT";
+  const int status = orient ? acedGetOrient(in.hasBase ? in.base : nullptr, in.prompt, &r)
+                            : acedGetAngle(in.hasBase ? in.base : nullptr, in.prompt, &r);
+  return answer(status, [&] { return Value::real(r); });
 }
 
 Value sGetreal(Args& a) {
@@ -149,18 +161,80 @@ Value sGetfiled(Args& a) {
   return makeString(result.resval.rstring);
 }
 
+// Entities are not nested in blocks here: the pick is the entity itself, as
+// for entsel.
+Value sNentsel(Args& a) { return sEntsel(a); }
+
+// (grread [track] [allkeys [curtype]]): the next answer as the device would
+// give it: (3 point) for a pick, (2 code) for a key (Enter is 13).
+Value sGrread(Args& a) {
+  if (a.has(1) && !a[1].isNil()) a.integer(1);
+  const host::Answer answer = host::askUser("");
+  const auto key = [](int code) {
+    return cons(Value::integer(2), cons(Value::integer(code), Value()));
+  };
+  switch (answer.kind) {
+    case host::Answer::Point:
+    case host::Answer::Entity:
+      return cons(Value::integer(3), cons(makePoint(answer.point, true), Value()));
+    case host::Answer::Text:
+      return key(answer.text.empty() ? 13 : static_cast<unsigned char>(answer.text[0]));
+    case host::Answer::Number:
+      return key(static_cast<unsigned char>(host::formatNumber(answer.number)[0]));
+    case host::Answer::Enter: return key(13);
+    default: raise(kCancelled);
+  }
+}
+
+// The text a text entity list would take: from (0 0 0) to its upper right
+// corner, each character two thirds of the height wide (times the width factor).
+Value sTextbox(Args& a) {
+  double height = 0, widthFactor = 1;
+  std::string text;
+  for (const Cons* c = a.list(0).consPtr(); c; c = c->cdr.consPtr()) {
+    const Cons* g = c->car.consPtr();
+    if (!g || g->car.type() != Type::Int) continue;
+    const int code = g->car.asInt();
+    if (code == 1 && g->cdr.type() == Type::String) text = g->cdr.stringPtr()->text;
+    if (code == 40 && g->cdr.isNumber()) height = g->cdr.number();
+    if (code == 41 && g->cdr.isNumber()) widthFactor = g->cdr.number();
+  }
+  if (height <= 0) {
+    resbuf rb{};
+    height = acedGetVar("TEXTSIZE", &rb) == RTNORM && rb.restype == RTREAL ? rb.resval.rreal : 2.5;
+  }
+  const double lower[3] = {0, 0, 0};
+  const double upper[3] = {static_cast<double>(text.size()) * height * widthFactor * 2.0 / 3.0,
+                           text.empty() ? 0.0 : height, 0};
+  return cons(makePoint(lower, true), cons(makePoint(upper, true), Value()));
+}
+
+// No screen here: the text written to a menu box or the status line is taken
+// and given back.
+Value sGrtext(Args& a) {
+  if (a.size() >= 2) return a[1].type() == Type::String ? a[1] : Value();
+  return Value();
+}
+
+// Screens and menus do not exist here: accepted, without effect.
+Value sNoScreen(Args&) { return Value(); }
+
 Value sAlert(Args& a) {
   acedAlert(a.string(0).c_str());
   return Value();
 }
 
 const Subr kSubrs[] = {
-    {"GETPOINT", sGetpoint, nullptr, 0, 2}, {"GETCORNER", sGetcorner, nullptr, 1, 2},
-    {"GETDIST", sGetdist, nullptr, 0, 2},   {"GETREAL", sGetreal, nullptr, 0, 1},
-    {"GETINT", sGetint, nullptr, 0, 1},     {"GETSTRING", sGetstring, nullptr, 0, 2},
-    {"GETKWORD", sGetkword, nullptr, 0, 1}, {"INITGET", sInitget, nullptr, 0, 2},
-    {"ENTSEL", sEntsel, nullptr, 0, 1},     {"GETFILED", sGetfiled, nullptr, 4, 4},
-    {"ALERT", sAlert, nullptr, 1, 1},
+    {"GETPOINT", sGetpoint, nullptr, 0, 2},  {"GETCORNER", sGetcorner, nullptr, 1, 2},
+    {"GETDIST", sGetdist, nullptr, 0, 2},    {"GETREAL", sGetreal, nullptr, 0, 1},
+    {"GETINT", sGetint, nullptr, 0, 1},      {"GETSTRING", sGetstring, nullptr, 0, 2},
+    {"GETKWORD", sGetkword, nullptr, 0, 1},  {"INITGET", sInitget, nullptr, 0, 2},
+    {"ENTSEL", sEntsel, nullptr, 0, 1},      {"GETFILED", sGetfiled, nullptr, 4, 4},
+    {"ALERT", sAlert, nullptr, 1, 1},        {"GETANGLE", sGetangle, nullptr, 0, 2},
+    {"GETORIENT", sGetangle, nullptr, 0, 2}, {"NENTSEL", sNentsel, nullptr, 0, 1},
+    {"GRREAD", sGrread, nullptr, 0, 3},      {"TEXTBOX", sTextbox, nullptr, 1, 1},
+    {"GRTEXT", sGrtext, nullptr, 0, 3},      {"GRAPHSCR", sNoScreen, nullptr, 0, 0},
+    {"TEXTSCR", sNoScreen, nullptr, 0, 0},   {"MENUCMD", sNoScreen, nullptr, 1, 1},
 };
 
 void registerInputSubrs(Environment& env) { env.define(kSubrs, std::size(kSubrs)); }

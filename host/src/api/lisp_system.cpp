@@ -1,4 +1,4 @@
-// The host itself: getvar setvar command arxload arxunload arx exit quit.
+// The host itself: getvar setvar command command-s arxload arxunload arx exit quit.
 #include <cstdlib>
 #include <filesystem>
 
@@ -47,6 +47,13 @@ Value sCommand(Args& a) {
   return Value();
 }
 
+// (command-s arg ...): the command runs to its end within the call; T when it
+// did, nil when it failed or was cancelled.
+Value sCommandS(Args& a) {
+  RbList args = argsToResbuf(a.env(), a.data(), a.size());
+  return a.truth(acedCmdS(args.get()) == RTNORM);
+}
+
 Value sArxload(Args& a) {
   const std::string& name = a.string(0);
   std::string error;
@@ -73,10 +80,11 @@ Value sArx(Args&) {
 Value sExit(Args&) { raise(kQuit); }
 
 const Subr kSubrs[] = {
-    {"GETVAR", sGetvar, nullptr, 1, 1},       {"SETVAR", sSetvar, nullptr, 2, 2},
-    {"COMMAND", sCommand, nullptr, 0, -1},    {"ARXLOAD", sArxload, nullptr, 1, 2},
-    {"ARXUNLOAD", sArxunload, nullptr, 1, 2}, {"ARX", sArx, nullptr, 0, 0},
-    {"EXIT", sExit, nullptr, 0, 0},           {"QUIT", sExit, nullptr, 0, 0},
+    {"GETVAR", sGetvar, nullptr, 1, 1},    {"SETVAR", sSetvar, nullptr, 2, 2},
+    {"COMMAND", sCommand, nullptr, 0, -1}, {"COMMAND-S", sCommandS, nullptr, 0, -1},
+    {"ARXLOAD", sArxload, nullptr, 1, 2},  {"ARXUNLOAD", sArxunload, nullptr, 1, 2},
+    {"ARX", sArx, nullptr, 0, 0},          {"EXIT", sExit, nullptr, 0, 0},
+    {"QUIT", sExit, nullptr, 0, 0},
 };
 
 void registerSystemSubrs(Environment& env) { env.define(kSubrs, std::size(kSubrs)); }

@@ -15,14 +15,15 @@ namespace {
 
 using host::session;
 
-enum class Table { Layer, Linetype, Style, Empty, Unknown };
+enum class Table { Layer, Linetype, Style, AppId, Empty, Unknown };
 
 Table tableOf(const ACHAR* name) {
   if (!name) return Table::Unknown;
   if (strcasecmp(name, "LAYER") == 0) return Table::Layer;
   if (strcasecmp(name, "LTYPE") == 0) return Table::Linetype;
   if (strcasecmp(name, "STYLE") == 0) return Table::Style;
-  for (const char* other : {"VIEW", "BLOCK", "UCS", "APPID", "DIMSTYLE", "VPORT"})
+  if (strcasecmp(name, "APPID") == 0) return Table::AppId;
+  for (const char* other : {"VIEW", "BLOCK", "UCS", "DIMSTYLE", "VPORT"})
     if (strcasecmp(name, other) == 0) return Table::Empty;
   return Table::Unknown;
 }
@@ -55,9 +56,11 @@ resbuf* otherRecord(const db::Database& db, const char* type, const db::TableRec
 }
 
 db::RecordTable& recordsOf(db::Database& db, Table t) {
-  return t == Table::Linetype ? db.linetypes : db.textStyles;
+  return t == Table::Linetype ? db.linetypes : t == Table::AppId ? db.appIds : db.textStyles;
 }
-const char* typeOf(Table t) { return t == Table::Linetype ? "LTYPE" : "STYLE"; }
+const char* typeOf(Table t) {
+  return t == Table::Linetype ? "LTYPE" : t == Table::AppId ? "APPID" : "STYLE";
+}
 
 }  // namespace
 

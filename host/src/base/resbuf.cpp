@@ -51,7 +51,8 @@ RbKind resbufKind(int t) {
   if (t >= 270 && t <= 299) return RbKind::Short;
   if (t >= 300 && t <= 309) return RbKind::Text;
   if (t >= 310 && t <= 319) return RbKind::Binary;
-  if (t >= 320 && t <= 369) return RbKind::Text;
+  if (t >= 320 && t <= 329) return RbKind::Text;
+  if (t >= 330 && t <= 369) return RbKind::Name;  // owners and other objects, by name
   if (t >= 370 && t <= 389) return RbKind::Short;
   if (t >= 390 && t <= 399) return RbKind::Text;
   if (t >= 400 && t <= 409) return RbKind::Short;

@@ -155,6 +155,9 @@ class Database : public AcDbDatabase {
   // Line types and text styles made by entmake; those every drawing has
   // (CONTINUOUS, STANDARD ...) and those entities name are not listed.
   RecordTable linetypes, textStyles;
+  // Applications registered for extended data (regapp, the file's APPID table);
+  // ACAD is always there and not listed.
+  RecordTable appIds;
 
   uint64_t newHandle() { return nextHandle++; }
   const std::string& text(const Group& g) const { return strings.at(g.text); }

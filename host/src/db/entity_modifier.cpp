@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <string_view>
 
 #include "base/host_errors.h"
 #include "db/entity_ops.h"
@@ -35,14 +37,57 @@ bool parseHandle(std::string_view text, uint64_t& handle) {
 
 }  // namespace
 
+namespace {
+
+// Extended data changes application by application: each application the
+// changes name loses its old groups and gets the new ones (none removes it);
+// the others keep theirs.
+void replaceExtendedData(std::vector<InGroup>& merged, const std::vector<InGroup>& extended) {
+  if (extended.empty()) return;
+  const auto sameApp = [](std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+             return std::toupper(static_cast<unsigned char>(x)) ==
+                    std::toupper(static_cast<unsigned char>(y));
+           });
+  };
+  std::vector<std::string_view> apps;
+  for (const InGroup& g : extended)
+    if (g.code == 1001) apps.push_back(g.text);
+  const auto named = [&](std::string_view app) {
+    return std::any_of(apps.begin(), apps.end(),
+                       [&](std::string_view a) { return sameApp(a, app); });
+  };
+  std::vector<InGroup> kept;
+  bool dropping = false;
+  for (const InGroup& g : merged) {
+    if (g.code == 1001) dropping = named(g.text);
+    if (g.code < 1000 || !dropping) kept.push_back(g);
+  }
+  for (size_t i = 0; i < extended.size();) {
+    size_t end = i + 1;
+    while (end < extended.size() && extended[end].code != 1001) ++end;
+    if (extended[i].code == 1001 && end - i > 1)
+      kept.insert(kept.end(), extended.begin() + static_cast<long>(i),
+                  extended.begin() + static_cast<long>(end));
+    i = end;
+  }
+  merged = std::move(kept);
+}
+
+}  // namespace
+
 int modifyEntity(Database& db, size_t index, std::span<const InGroup> groups) {
   Entity& e = db.entities[index];
   if (e.erased) return host::kErrEntModDeleted;
   if (e.type == EntityType::Seqend) return host::kErrEntModSeqend;
 
-  std::vector<InGroup> changes;
+  std::vector<InGroup> changes, extended;
   for (const InGroup& g : groups) {
-    if (g.code == -1) continue;
+    if (g.code == -1 || g.code == -3) continue;
+    if (g.code >= 1000) {
+      extended.push_back(g);
+      continue;
+    }
     if (g.code == 0) {
       if (typeFromName(g.text) != e.type) return host::kErrChangeEntityType;
       continue;
@@ -82,6 +127,8 @@ int modifyEntity(Database& db, size_t index, std::span<const InGroup> groups) {
       if (g.code == code) values.push_back(g);
     replaceCode(merged, code, values);
   }
+
+  replaceExtendedData(merged, extended);
 
   BuildInput in;
   in.type = e.type;

@@ -1,9 +1,12 @@
 #include "db/entity_resbuf.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "base/host_errors.h"
 #include "base/resbuf_kind.h"
+#include "base/wcmatch.h"
 
 namespace db {
 
@@ -64,7 +67,7 @@ void appendGroup(RbListBuilder& list, const Database& db, const Group& g) {
   }
 }
 
-RbList entityToList(const Database& db, size_t index) {
+RbList entityToList(const Database& db, size_t index, std::span<const std::string> apps) {
   const Entity& e = db.entities[index];
   RbListBuilder list;
   resbuf* name = list.add(-1);
@@ -80,7 +83,59 @@ RbList entityToList(const Database& db, size_t index) {
   // Extended data is only given to the applications that ask.
   for (const Group& g : e.groups)
     if (g.code < 1000) appendGroup(list, db, g);
+  bool marked = false, wanted = false;
+  for (const Group& g : e.groups) {
+    if (g.code < 1000) continue;
+    if (g.code == 1001) {
+      wanted = std::any_of(apps.begin(), apps.end(), [&](const std::string& pattern) {
+        return host::wcmatch(db.text(g), pattern, true);
+      });
+      if (wanted && !marked) list.add(-3), marked = true;
+    }
+    if (wanted) appendGroup(list, db, g);
+  }
   return RbList(list.release());
+}
+
+namespace {
+
+// Texts count their bytes, numbers their size, a point three reals; each
+// group one more byte for its code.
+size_t groupSize(int code, size_t textLength) {
+  const RbKind kind = host::resbufKind(code);
+  size_t bytes = 1;
+  switch (kind) {
+    case RbKind::Text:
+    case RbKind::Binary: bytes += textLength + 1; break;
+    case RbKind::Point: bytes += 24; break;
+    case RbKind::Real: bytes += 8; break;
+    case RbKind::Short: bytes += 2; break;
+    default: bytes += 4; break;
+  }
+  return bytes;
+}
+
+}  // namespace
+
+size_t extendedDataSize(const resbuf* list) {
+  size_t total = 0;
+  for (const resbuf* rb = list; rb; rb = rb->rbnext) {
+    if (rb->restype < 1000) continue;
+    size_t length = 0;
+    if (host::resbufKind(rb->restype) == RbKind::Text && rb->resval.rstring)
+      length = std::strlen(rb->resval.rstring);
+    else if (host::resbufKind(rb->restype) == RbKind::Binary)
+      length = static_cast<size_t>(rb->resval.rbinary.clen);
+    total += groupSize(rb->restype, length);
+  }
+  return total;
+}
+
+size_t extendedDataSize(const Database& db, const Entity& e) {
+  size_t total = 0;
+  for (const Group& g : e.groups)
+    if (g.code >= 1000) total += groupSize(g.code, g.kind == Group::Text ? db.text(g).size() : 0);
+  return total;
 }
 
 }  // namespace db

@@ -247,6 +247,12 @@ void Reader::finish() {
   for (const auto& [type, count] : skippedTypes_)
     note("entités " + type + " ignorées (" + std::to_string(count) + ")");
 
+  // Registered applications stay registered, whether entities use them or not.
+  if (auto apps = otherEntries_.find("APPID"); apps != otherEntries_.end())
+    for (const std::string& name : apps->second)
+      if (upperCase(name) != "ACAD" && !db.appIds.find(name))
+        db.appIds.records.push_back(db::TableRecord{name, 0, {}});
+
   // Table entries the writer would not make again are lost: say so, once a table.
   for (const auto& [table, names] : otherEntries_) {
     if (table == "LAYER" || table == "APPID" || table == "BLOCK_RECORD" || names.empty()) continue;

@@ -107,7 +107,9 @@ void Writer::plan() {
   addTable("STYLE", "AcDbTextStyleTableRecord", merged({"Standard"}, styles));
   addTable("VIEW", "AcDbViewTableRecord", {});
   addTable("UCS", "AcDbUCSTableRecord", {});
-  addTable("APPID", "AcDbRegAppTableRecord", merged({"ACAD"}, usedNames(db_, 1001)));
+  NameSet apps = usedNames(db_, 1001);
+  for (const db::TableRecord& r : db_.appIds.records) apps.add(r.name);
+  addTable("APPID", "AcDbRegAppTableRecord", merged({"ACAD"}, apps));
   addTable("DIMSTYLE", "AcDbDimStyleTableRecord", {"Standard"});
   Table& records = addTable("BLOCK_RECORD", "AcDbBlockTableRecord", blockNames);
   for (size_t i = 0; i < records.entries.size(); ++i) {

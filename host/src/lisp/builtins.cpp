@@ -12,6 +12,11 @@ void registerBuiltins(Environment& env) {
   registerOutputSubrs(env);
   registerFileSubrs(env);
   registerUserInputSubr(env);
+  registerVlListSubrs(env);
+  registerVlStringSubrs(env);
+  registerVlSymbolSubrs(env);
+  registerVlFileSubrs(env);
+  registerUnitSubrs(env);
   SubrGroup::registerAll(env);
 }
 

@@ -15,5 +15,10 @@ void registerStringSubrs(Environment& env);
 void registerOutputSubrs(Environment& env);
 void registerFileSubrs(Environment& env);
 void registerUserInputSubr(Environment& env);
+void registerVlListSubrs(Environment& env);
+void registerVlStringSubrs(Environment& env);
+void registerVlSymbolSubrs(Environment& env);
+void registerVlFileSubrs(Environment& env);
+void registerUnitSubrs(Environment& env);
 
 }  // namespace lisp

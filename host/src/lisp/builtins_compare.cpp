@@ -95,6 +95,7 @@ Value sType(Args& a) {
     case Type::File: name = "FILE"; break;
     case Type::UserFunc: name = "USUBR"; break;
     case Type::External: name = "EXRXSUBR"; break;
+    case Type::CatchError: name = "VL-CATCH-ALL-APPLY-ERROR"; break;
   }
   return Value::symbol(a.env().symbols.intern(name));
 }

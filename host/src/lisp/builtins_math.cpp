@@ -190,6 +190,22 @@ Value sLsh(Args& a) {
 
 Value sNot(Args& a) { return Value::integer(~a.integer(0)); }
 
+// (boole op i1 i2 ...): the operator's bits 8, 4, 2, 1 give the result bit for
+// the input bits (0 0), (0 1), (1 0), (1 1); the integers combine left to right.
+Value sBoole(Args& a) {
+  const int32_t op = a.integer(0);
+  uint32_t r = static_cast<uint32_t>(a.integer(1));
+  for (size_t i = 2; i < a.size(); ++i) {
+    const uint32_t x = r, y = static_cast<uint32_t>(a.integer(i));
+    r = 0;
+    if (op & 1) r |= x & y;
+    if (op & 2) r |= x & ~y;
+    if (op & 4) r |= ~x & y;
+    if (op & 8) r |= ~x & ~y;
+  }
+  return Value::integer(static_cast<int32_t>(r));
+}
+
 const Subr kSubrs[] = {
     {"+", sAdd, nullptr, 0, -1},         {"-", sSub, nullptr, 0, -1},
     {"*", sMul, nullptr, 0, -1},         {"/", sDiv, nullptr, 0, -1},
@@ -203,6 +219,7 @@ const Subr kSubrs[] = {
     {"LOG", sLog, nullptr, 1, 1},        {"GCD", sGcd, nullptr, 2, 2},
     {"LOGAND", sLogand, nullptr, 0, -1}, {"LOGIOR", sLogior, nullptr, 0, -1},
     {"LSH", sLsh, nullptr, 0, 2},        {"~", sNot, nullptr, 1, 1},
+    {"BOOLE", sBoole, nullptr, 2, -1},
 };
 
 }  // namespace

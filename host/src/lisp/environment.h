@@ -58,6 +58,18 @@ class Environment {
   // An error leaving a user function: *error* runs here, with the locals still bound.
   void onErrorInFrame(LispError& e);
   uint32_t currentPos() const { return pos_; }
+  // While vl-catch-all-apply runs a call, the errors in it go back to it
+  // without meeting *error*.
+  class CatchScope {
+   public:
+    explicit CatchScope(Environment& env) : env_(env) { ++env_.catching_; }
+    ~CatchScope() { --env_.catching_; }
+    CatchScope(const CatchScope&) = delete;
+    CatchScope& operator=(const CatchScope&) = delete;
+
+   private:
+    Environment& env_;
+  };
   void setCurrentPos(uint32_t pos) { pos_ = pos; }
   int depth() const { return depth_; }
 
@@ -83,6 +95,7 @@ class Environment {
   uint32_t pos_ = 0;
   int depth_ = 0;
   bool inHandler_ = false;
+  int catching_ = 0;
   bool atLineStart_ = true;
   std::vector<std::string> sources_;
   std::map<std::pair<int64_t, int64_t>, PickSet*> pickSets_;

@@ -57,6 +57,24 @@ class PosGuard {
 
 namespace {
 
+// The ActiveX functions belong to the host's COM automation, which this
+// platform has not: a program calling one is told so by name.
+[[noreturn]] void raiseUndefined(const Symbol& s) {
+  const std::string& n = s.name;
+  if (n.rfind("VLAX-", 0) == 0 || n.rfind("VLA-", 0) == 0)
+    raise("fonction ActiveX non disponible sur cette plate-forme (pas d'automation COM): " + n);
+  raise("fonction non définie: " + n);
+}
+
+// A function kept as a list by defun-q: ((params / locals) form...).
+bool isListFunction(const Value& v) {
+  const Cons* c = v.consPtr();
+  if (!c || !c->car.isList() || listLength(c->car) < 0) return false;
+  for (const Cons* p = c->car.consPtr(); p; p = p->cdr.consPtr())
+    if (p->car.type() != Type::Symbol) return false;
+  return true;
+}
+
 // Binds a user function's parameters and locals for one call; the previous
 // values come back however the call ends.
 class Binder {
@@ -89,7 +107,8 @@ bool Environment::isFunction(const Value& v) {
     case Type::External: return true;
     case Type::Cons: {
       const Value& head = v.consPtr()->car;
-      return head.type() == Type::Symbol && head.asSymbol()->name == "LAMBDA";
+      return (head.type() == Type::Symbol && head.asSymbol()->name == "LAMBDA") ||
+             isListFunction(v);
     }
     default: return false;
   }
@@ -116,7 +135,7 @@ Value Environment::evalForm(const Cons& form) {
   Value fn;  // held here: the call may redefine the function it runs
   if (head.type() == Type::Symbol) {
     fn = head.asSymbol()->value;
-    if (fn.isNil()) raise("fonction non définie: " + head.asSymbol()->name);
+    if (fn.isNil()) raiseUndefined(*head.asSymbol());
     if (fn.type() == Type::Subr && fn.asSubr()->form) return fn.asSubr()->form(*this, form.cdr);
   } else if (head.type() == Type::Cons) {
     fn = eval(head);
@@ -146,11 +165,15 @@ Value Environment::apply(const Value& fn, Value* args, size_t n) {
     case Type::Symbol: {
       // One step only: a symbol whose value is a symbol is not followed further.
       const Value target = fn.asSymbol()->value;
-      if (target.isNil()) raise("fonction non définie: " + fn.asSymbol()->name);
+      if (target.isNil()) raiseUndefined(*fn.asSymbol());
       if (target.type() == Type::Symbol) raise("fonction incorrecte: " + toText(target, true));
       return apply(target, args, n);
     }
     case Type::Cons:
+      if (isListFunction(fn)) {
+        const Value made = makeFunction(nullptr, fn.consPtr()->car, fn.consPtr()->cdr);
+        return callUser(*made.userFuncPtr(), args, n);
+      }
       if (isFunction(fn)) {
         const Cons& c = *fn.consPtr();
         const Cons* rest = c.cdr.consPtr();
@@ -218,7 +241,7 @@ Value Environment::callExternal(const External& f, Value* args, size_t n) {
 
 void Environment::onErrorInFrame(LispError& e) {
   if (e.pos == 0) e.pos = pos_;
-  if (e.state != LispError::Fresh || e.unwindFirst) return;
+  if (e.state != LispError::Fresh || e.unwindFirst || catching_ > 0) return;
   const Value handler = errorHandler->value;
   if (inHandler_ || !isFunction(handler)) {
     e.state = LispError::Report;

@@ -81,6 +81,7 @@ void appendAtom(std::string& out, const Value& v, bool escape) {
       out += v.externalPtr()->name ? v.externalPtr()->name->name : std::string("?");
       out += '>';
       break;
+    case Type::CatchError: out += "#<%catch-all-apply-error%>"; break;
     case Type::Cons: break;  // lists are printed by the caller
   }
 }

@@ -198,6 +198,7 @@ void appendValue(Environment& env, host::RbListBuilder& out, const Value& v) {
     case Type::Subr:
     case Type::UserFunc:
     case Type::External:
+    case Type::CatchError:
     case Type::File: raiseType("valeur transmissible à l'hôte", v);
   }
 }

@@ -26,6 +26,7 @@ void freeOne(Type t, Object* o) noexcept {
     case Type::File: delete static_cast<File*>(o); break;
     case Type::UserFunc: delete static_cast<UserFunc*>(o); break;
     case Type::External: delete static_cast<External*>(o); break;
+    case Type::CatchError: delete static_cast<CatchError*>(o); break;
     default: break;
   }
 }

@@ -30,6 +30,7 @@ enum class Type : uint8_t {
   File,
   UserFunc,
   External,
+  CatchError,
 };
 
 struct Object {
@@ -124,6 +125,7 @@ class Value {
   inline struct File* filePtr() const noexcept;
   inline struct UserFunc* userFuncPtr() const noexcept;
   inline struct External* externalPtr() const noexcept;
+  inline struct CatchError* catchErrorPtr() const noexcept;
 
  private:
   // Frees an object whose count reached zero; long lists are freed without recursion.
@@ -185,6 +187,11 @@ struct External : Object {
   int funcCode = 0;
 };
 
+// What vl-catch-all-apply gives for a call that failed: the error's message.
+struct CatchError : Object {
+  std::string message;
+};
+
 inline Cons* Value::consPtr() const noexcept {
   return type_ == Type::Cons ? static_cast<Cons*>(u_.obj) : nullptr;
 }
@@ -205,6 +212,10 @@ inline UserFunc* Value::userFuncPtr() const noexcept {
 }
 inline External* Value::externalPtr() const noexcept {
   return type_ == Type::External ? static_cast<External*>(u_.obj) : nullptr;
+}
+
+inline CatchError* Value::catchErrorPtr() const noexcept {
+  return type_ == Type::CatchError ? static_cast<CatchError*>(u_.obj) : nullptr;
 }
 
 // Makers.

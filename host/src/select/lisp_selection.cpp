@@ -92,10 +92,33 @@ Value sSsmemb(Args& a) {
   return acedSSMemb(a.ename(0), a.pickSet(1)->name) == RTNORM ? a[0] : Value();
 }
 
+// (ssnamex ss [index]): how each entity was selected. The sets here do not
+// keep the way of their picks, so each is given as selected without a
+// particular method: (0 ename 0).
+Value sSsnamex(Args& a) {
+  PickSet* set = a.pickSet(0);
+  int32_t n = 0;
+  if (acedSSLength(set->name, &n) != RTNORM) return Value();
+  int32_t first = 0, last = n;
+  if (a.given(1)) {
+    first = a.integer(1);
+    if (first < 0 || first >= n) return Value();
+    last = first + 1;
+  }
+  ListBuilder out;
+  for (int32_t i = first; i < last; ++i) {
+    ads_name entity = {0, 0};
+    if (acedSSName(set->name, i, entity) != RTNORM) continue;
+    out.add(cons(Value::integer(0), cons(makeEname(entity), cons(Value::integer(0), Value()))));
+  }
+  return out.take();
+}
+
 const Subr kSubrs[] = {
     {"SSGET", sSsget, nullptr, 0, 4},       {"SSADD", sSsadd, nullptr, 0, 2},
     {"SSDEL", sSsdel, nullptr, 2, 2},       {"SSNAME", sSsname, nullptr, 2, 2},
     {"SSLENGTH", sSslength, nullptr, 1, 1}, {"SSMEMB", sSsmemb, nullptr, 2, 2},
+    {"SSNAMEX", sSsnamex, nullptr, 1, 2},
 };
 
 void registerSelectionSubrs(Environment& env) { env.define(kSubrs, std::size(kSubrs)); }
