@@ -40,8 +40,8 @@ int main(int argc, char** argv) {
   terrain::MAILLAGE m;
   for (size_t k = 0; k < points; ++k) {
     const double x = u(aleas), y = u(aleas);
-    const double z = 150.0 + 35.0 * std::sin(x / 900.0) * std::cos(y / 700.0) +
-                     15.0 * std::sin((x + y) / 300.0);
+    const double z =
+        150.0 + 35.0 * std::sin(x / 900.0) * std::cos(y / 700.0) + 15.0 * std::sin((x + y) / 300.0);
     m.ajoutePoint(terrain::VECTEUR(600000.0 + x, 6500000.0 + y, std::round(z * 1000) / 1000));
   }
   terrain::PARAMETRES_CONSTRUCTION p;
@@ -60,8 +60,10 @@ int main(int argc, char** argv) {
   size_t sommets = 0;
   for (const auto& c : courbes) sommets += c.points.size();
   const double ratio = tCourbes / tConstruit;
-  std::printf("%zu triangles: build %.3f s; contours every %.3f m: %.3f s (%zu lines, %zu vertices)\n",
-              m.nombreTriangles(), tConstruit, intervalle, tCourbes, courbes.size(), sommets);
-  std::printf("ratio contours/build %.2f (goal <= 0.5) %s\n", ratio, ratio <= 0.5 ? "ok" : "MISSED");
+  std::printf(
+      "%zu triangles: build %.3f s; contours every %.3f m: %.3f s (%zu lines, %zu vertices)\n",
+      m.nombreTriangles(), tConstruit, intervalle, tCourbes, courbes.size(), sommets);
+  std::printf("ratio contours/build %.2f (goal <= 0.5) %s\n", ratio,
+              ratio <= 0.5 ? "ok" : "MISSED");
   return 0;
 }

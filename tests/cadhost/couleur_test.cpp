@@ -21,8 +21,7 @@ TEST(ColourDialog, AnswersOfTheScriptedUser) {
   // Enter keeps the initial colour; 256, 12.5 and "abc" are refused without
   // the meta colours and the dialog asked again; with them, 0 is BYBLOCK.
   EXPECT_NE(r.out.find("(30 7 nil 200 nil 255 0)"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("Couleur non valide: un numéro de 1 à 255 est attendu."),
-            std::string::npos)
+  EXPECT_NE(r.out.find("Couleur non valide: un numéro de 1 à 255 est attendu."), std::string::npos)
       << r.out;
   EXPECT_EQ(r.status, 1) << r.out;  // the call without its colour is an error
 }

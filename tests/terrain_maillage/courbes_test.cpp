@@ -19,7 +19,8 @@ void grille(MAILLAGE& m, int n, double pas, Z z) {
   std::vector<terrain::PT_MAILLE*> p;
   for (int i = 0; i <= n; ++i)
     for (int j = 0; j <= n; ++j)
-      p.push_back(m.ajoutePoint(VECTEUR(600000.0 + i * pas, 6500000.0 + j * pas, z(i * pas, j * pas))));
+      p.push_back(
+          m.ajoutePoint(VECTEUR(600000.0 + i * pas, 6500000.0 + j * pas, z(i * pas, j * pas))));
   auto at = [&](int i, int j) { return p[static_cast<size_t>(i * (n + 1) + j)]; };
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < n; ++j) {
@@ -52,9 +53,8 @@ TEST(CourbesNiveau, PlaneThroughMeshPointsGivesEachLevelOnce) {
 
 TEST(CourbesNiveau, ConeGivesClosedRingsAndWallsNothing) {
   MAILLAGE cone;
-  grille(cone, 40, 1.0, [](double x, double y) {
-    return 10.0 - std::hypot(x - 20.0, y - 20.0) / 2.0;
-  });
+  grille(cone, 40, 1.0,
+         [](double x, double y) { return 10.0 - std::hypot(x - 20.0, y - 20.0) / 2.0; });
   const std::vector<COURBE_NIVEAU> c = terrain::courbesNiveau(cone, 1.0);
   // Levels 1 to 9 lie wholly inside the square: closed rings of radius 2 (10 - z).
   int anneaux = 0;

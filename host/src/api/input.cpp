@@ -202,6 +202,18 @@ int getNumber(const char* prompt, double* result, bool integer) {
 
 // A distance typed, or measured between the base point (or a point asked
 // for) and the point given: in plan under bit 64.
+// A distance or an angle answered with points: from `base` to the point
+// given, or, without a base, from the point given to a second one asked for.
+enum class TwoPoints { Given, NoPoint, Cancel, Again };
+TwoPoints twoPoints(const Answer& a, const double* base, double from[3], double to[3]) {
+  if (!asPoint(a, base, to)) return TwoPoints::NoPoint;
+  for (int i = 0; i < 3; ++i) from[i] = base ? base[i] : to[i];
+  if (base) return TwoPoints::Given;
+  const Answer b = askUser("Spécifiez le deuxième point: ");
+  if (b.kind == Answer::Cancel || b.kind == Answer::Break) return TwoPoints::Cancel;
+  return asPoint(b, from, to) ? TwoPoints::Given : TwoPoints::Again;
+}
+
 int getDistance(const double* base, const char* prompt, double* result) {
   const InitGet o = takeInitGet();
   if (!result) return RTERROR;
@@ -218,20 +230,14 @@ int getDistance(const double* base, const char* prompt, double* result) {
       *result = v;
       return RTNORM;
     }
-    double p[3];
-    if (asPoint(a, base, p)) {
-      double from[3];
-      if (base) {
-        for (int i = 0; i < 3; ++i) from[i] = base[i];
-      } else {
-        for (int i = 0; i < 3; ++i) from[i] = p[i];
-        const Answer b = askUser("Spécifiez le deuxième point: ");
-        if (b.kind == Answer::Cancel || b.kind == Answer::Break) return RTCAN;
-        if (!asPoint(b, from, p)) {
-          say("Nécessite une distance numérique ou deux points.");
-          continue;
-        }
-      }
+    double from[3], p[3];
+    const TwoPoints points = twoPoints(a, base, from, p);
+    if (points == TwoPoints::Cancel) return RTCAN;
+    if (points == TwoPoints::Again) {
+      say("Nécessite une distance numérique ou deux points.");
+      continue;
+    }
+    if (points == TwoPoints::Given) {
       const double dx = p[0] - from[0], dy = p[1] - from[1];
       const double dz = (o.flags & kIgnoreZ) ? 0.0 : p[2] - from[2];
       v = std::sqrt(dx * dx + dy * dy + dz * dz);
@@ -268,20 +274,14 @@ int getAngle(const double* base, const char* prompt, double* result, bool orient
     std::string k;
     double v;
     if (asNumber(a, v)) return finish(v * M_PI / 180 + (orient ? zero : 0.0));
-    double p[3];
-    if (asPoint(a, base, p)) {
-      double from[3];
-      if (base) {
-        for (int i = 0; i < 3; ++i) from[i] = base[i];
-      } else {
-        for (int i = 0; i < 3; ++i) from[i] = p[i];
-        const Answer b = askUser("Spécifiez le deuxième point: ");
-        if (b.kind == Answer::Cancel || b.kind == Answer::Break) return RTCAN;
-        if (!asPoint(b, from, p)) {
-          say("Nécessite un angle numérique ou deux points.");
-          continue;
-        }
-      }
+    double from[3], p[3];
+    const TwoPoints points = twoPoints(a, base, from, p);
+    if (points == TwoPoints::Cancel) return RTCAN;
+    if (points == TwoPoints::Again) {
+      say("Nécessite un angle numérique ou deux points.");
+      continue;
+    }
+    if (points == TwoPoints::Given) {
       const double direction = std::atan2(p[1] - from[1], p[0] - from[0]);
       return finish(direction - (orient ? 0.0 : zero));
     }
