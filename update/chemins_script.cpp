@@ -28,6 +28,10 @@ std::string resoutChemin(std::string_view texte, const RACINES& racines) {
 
 bool cheminTexteValide(std::string_view chemin, const RACINES& racines) {
   if (chemin.find("..") != std::string_view::npos) return false;
+  // A control character has no place in a file name; a NUL would cut the path the system sees
+  // short of the one checked here.
+  for (const char c : chemin)
+    if (static_cast<unsigned char>(c) < 0x20) return false;
   return commencePar(chemin, racines.premiere) ||
          (racines.seconde && commencePar(chemin, *racines.seconde));
 }
@@ -37,6 +41,7 @@ bool estPrefixe(std::string_view de, std::string_view vers) {
 }
 
 std::optional<fs::path> destinationReelle(std::string_view chemin) {
+  if (chemin.find('\0') != std::string_view::npos) return std::nullopt;
   std::error_code ec;
   const fs::path donne(platform::systemPath(chemin));
   fs::path resultat = donne.is_absolute() ? donne.root_path() : fs::current_path(ec);

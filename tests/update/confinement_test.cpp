@@ -36,6 +36,11 @@ TEST(Confinement, TheTextOfAPath) {
        {".\\sub\\..\\..\\a.dat", ".\\..\\a", ".\\a..b", "/etc/passwd", "\\etc\\passwd",
         "./sub/a.dat", "d:\\maj\\a", "D:\\majeur\\a", ".", ""})
     EXPECT_FALSE(maj::cheminTexteValide(refuse, racines)) << refuse;
+  // The system would see ".\sub" only: a copy checked on the whole text could land inside itself.
+  using namespace std::string_literals;
+  EXPECT_FALSE(maj::cheminTexteValide(".\\sub\0\\x"s, racines));
+  EXPECT_FALSE(maj::cheminTexteValide(".\\sub\f"s, racines));
+  EXPECT_FALSE(maj::destinationReelle("/tmp\0/x"s));
   // Root 2 absent: "@2" stays as written and leads nowhere; empty, it lets nothing in.
   const maj::RACINES sansSeconde{".", std::nullopt};
   EXPECT_EQ(maj::resoutChemin("@2\\a.dat", sansSeconde), "@2\\a.dat");
