@@ -3,6 +3,7 @@
 #include "framework/fonction_arx.h"
 #include "framework/fonctions_communes.h"
 #include "framework/point_entree.h"
+#include "landxml/fonctions_landxml.h"
 #include "road/api_ecriture.h"
 #include "road/api_lecture.h"
 #include "road/calques_gel.h"
@@ -114,6 +115,12 @@ FONCTION_ARX calzlimite("calzlimite", terrain::calzlimite, "Calcul du Z Min et Z
                         kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX courbesniveau("courbesniveau", terrain::courbesniveau, "Courbes de niveau du maillage",
                            kToujoursDisponible, kSansAccrochage);
+FONCTION_ARX exportlandxml("exportlandxml", landxml::exportlandxml,
+                           "Export LandXML du maillage et des axes", kToujoursDisponible,
+                           kSansAccrochage);
+FONCTION_ARX importlandxml("importlandxml", landxml::importlandxml,
+                           "Import LandXML des surfaces en faces 3D", kToujoursDisponible,
+                           kSansAccrochage);
 FONCTION_ARX ihmzlimite("ihmzlimite", road::ihmzlimite, "Affiche les Z min et max enregistrés",
                         kToujoursDisponible, kSansAccrochage);
 FONCTION_ARX ihmcc("ihmcc", road::ihmcc, "Gestion des calques 3D", kToujoursDisponible,

@@ -70,6 +70,39 @@ TEST(TerrainLisp, SegmentCutOnTheBreaklinesOnceAtAVertex) {
 
 namespace {
 
+TEST(TerrainLisp, LandXMLOutAndBackAsFaces) {
+  ScratchDir dir;
+  // A document whose face names a point it lacks: nothing of it is drawn.
+  dir.write("mauvais.xml",
+            "<LandXML><Surfaces><Surface><Definition><Pnts><P id=\"1\">0 0 0</P>"
+            "<P id=\"2\">0 1 0</P><P id=\"3\">1 0 0</P></Pnts><Faces><F>1 2 3</F>"
+            "<F>1 2 9</F></Faces></Definition></Surface></Surfaces></LandXML>");
+  dir.write("t.lsp", std::string(kLeve) +
+                         "(exportlandxml)\n(exportlandxml \"vide.xml\")\n"
+                         "(mailleterrain \"U\" 0.01)\n"
+                         "(prin1 (list 'export (exportlandxml \"t.xml\")))\n"
+                         "(defun faces () (if (setq s (ssget \"X\" '((0 . \"3DFACE\")"
+                         " (8 . \"IMPORT\")))) (sslength s) 0))\n"
+                         "(prin1 (list 'import (importlandxml \"t.xml\" \"IMPORT\") (faces)))\n"
+                         "(prin1 (list 'mauvais (importlandxml \"mauvais.xml\" \"IMPORT\")"
+                         " (importlandxml \"absent.xml\" \"IMPORT\") (faces)))\n"
+                         "(importlandxml \"t.xml\")\n");
+  const CadhostRun r = runCadhost(dir, {"--load", "talvex", "t.lsp"});
+  ASSERT_EQ(r.status, 0) << r.out;
+  for (const char* attendu :
+       {"exportlandxml : attend le nom du fichier LandXML",
+        "LandXML : rien à exporter (ni maillage ni axe)",
+        "LandXML : t.xml écrit (27 point(s), 36 face(s), 1 ligne(s) de rupture, 0 axe(s))",
+        "(EXPORT T)", "LandXML : 36 face(s) 3D de 1 surface(s) sur le calque IMPORT",
+        "(IMPORT T 36)",
+        "LandXML : face sur le point 9, absent dans la surface \"Surface 1\" (ligne 1) : "
+        "mauvais.xml n'est pas lu",
+        "LandXML : lecture impossible de absent.xml", "(MAUVAIS nil nil 36)",
+        "importlandxml : attend le nom du fichier LandXML et un calque"})
+    EXPECT_NE(r.out.find(attendu), std::string::npos) << attendu << "\n" << r.out;
+  EXPECT_FALSE(dir.exists("vide.xml"));
+}
+
 TEST(TerrainLisp, ContourLinesOnTheirLayers) {
   ScratchDir dir;
   dir.write("t.lsp", std::string(kLeve) +
