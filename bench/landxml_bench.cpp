@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
@@ -114,11 +113,8 @@ int main(int argc, char** argv) {
   debut = Clock::now();
   size_t faces = 0;
   {
-    std::ifstream entree(fichier, std::ios::binary);
-    const std::string texte((std::istreambuf_iterator<char>(entree)),
-                            std::istreambuf_iterator<char>());
     std::string erreur;
-    const auto surfaces = landxml::lisSurfaces(texte.data(), texte.size(), erreur);
+    const auto surfaces = landxml::lisFichierSurfaces(fichier, erreur);
     if (!surfaces) {
       std::printf("the import failed: %s\n", erreur.c_str());
       return 1;

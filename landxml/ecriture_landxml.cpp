@@ -58,6 +58,7 @@ bool ecritLandXML(std::ostream& sortie, const CONTENU_EXPORT& contenu, BILAN_EXP
     ecritSurface(xml, contenu, bilan);
   if (contenu.projet && contenu.projet->nombreAxes() > 0) ecritAxes(xml, *contenu.projet, bilan);
   xml.CloseElement();
+  xml.vide();
   sortie.flush();
   return static_cast<bool>(sortie);
 }

@@ -1,8 +1,6 @@
 #include "landxml/fonctions_landxml.h"
 
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -60,18 +58,12 @@ resbuf* importlandxml(int32_t) {
     erreurs << "importlandxml : attend le nom du fichier LandXML et un calque" << std::endl;
     return nullptr;
   }
-  std::ifstream flux(platform::systemPath(*fichier), std::ios::binary);
-  std::string texte;
-  if (flux) texte.assign(std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>());
-  if (!flux && !flux.eof()) {
-    erreurs << "LandXML : lecture impossible de " << *fichier << std::endl;
-    return nullptr;
-  }
   std::string erreur;
-  const std::optional<std::vector<SURFACE_LUE>> surfaces =
-      lisSurfaces(texte.data(), texte.size(), erreur);
+  const std::optional<std::vector<SURFACE_LUE>> surfaces = lisFichierSurfaces(*fichier, erreur);
   if (!surfaces) {
-    erreurs << erreur << " : " << *fichier << " n'est pas lu" << std::endl;
+    erreurs << erreur;
+    if (erreur.find(*fichier) == std::string::npos) erreurs << " : " << *fichier << " n'est pas lu";
+    erreurs << std::endl;
     return nullptr;
   }
   size_t faces = 0;

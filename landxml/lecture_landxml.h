@@ -24,5 +24,8 @@ struct SURFACE_LUE {
 
 std::optional<std::vector<SURFACE_LUE>> lisSurfaces(const char* texte, size_t taille,
                                                     std::string& erreur);
+// The same, straight from a file (a large document is never copied).
+std::optional<std::vector<SURFACE_LUE>> lisFichierSurfaces(const std::string& chemin,
+                                                           std::string& erreur);
 
 }  // namespace landxml

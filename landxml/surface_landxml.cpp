@@ -101,7 +101,7 @@ void ecritSurface(tinyxml2::XMLPrinter& xml, const CONTENU_EXPORT& contenu, BILA
   xml.OpenElement("Pnts");
   auto ecritPoint = [&](const PT_MAILLE* p) {
     xml.OpenElement("P");
-    xml.PushAttribute("id", numero(p));
+    xml.PushAttribute("id", TEXTE_COORDONNEES({numero(p)}).c_str());
     xml.PushText(coordonnees(*p).c_str());
     xml.CloseElement();
   };
