@@ -1,15 +1,4 @@
 // The identity of the module this test program stands for.
-#include "framework/identite_module.h"
-#include "framework/fonction_arx.h"
+#include "identite_essai.h"
 
-namespace framework {
-
-const IDENTITE_MODULE& identiteModule() {
-  static constexpr IDENTITE_MODULE kIdentite{
-      "Lecture",           "1.00", "MV12", "C:Lecture",
-      "Essais de lecture", "",     "1.0",  "https://exemple.test",
-      kToujoursDisponible, false,  false};
-  return kIdentite;
-}
-
-}  // namespace framework
+IDENTITE_ESSAI("Lecture", "Essais de lecture")

@@ -1,22 +1,4 @@
 // The identity of the module this test program stands for.
-#include "framework/identite_module.h"
-#include "framework/fonction_arx.h"
+#include "identite_essai.h"
 
-namespace framework {
-
-const IDENTITE_MODULE& identiteModule() {
-  static constexpr IDENTITE_MODULE kIdentite{"Axes",
-                                             "1.00",
-                                             "MV12",
-                                             "C:Axes",
-                                             "Essais des axes",
-                                             "",
-                                             "1.0",
-                                             "https://exemple.test",
-                                             kToujoursDisponible,
-                                             false,
-                                             false};
-  return kIdentite;
-}
-
-}  // namespace framework
+IDENTITE_ESSAI("Axes", "Essais des axes")
