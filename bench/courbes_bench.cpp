@@ -9,13 +9,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <random>
 #include <sstream>
 
 #include "framework/error_stream.h"
-#include "terrain/construction_maillage.h"
 #include "terrain/courbes_niveau.h"
 #include "terrain/maillage.h"
+#include "terrain_ondule.h"
 
 namespace {
 
@@ -34,20 +33,9 @@ int main(int argc, char** argv) {
   std::ostringstream messages;
   framework::fluxErreur().rdbuf(messages.rdbuf());
 
-  const double cote = std::sqrt(static_cast<double>(points)) * 10.0;
-  std::mt19937_64 aleas(3);
-  std::uniform_real_distribution<double> u(0.0, cote);
   terrain::MAILLAGE m;
-  for (size_t k = 0; k < points; ++k) {
-    const double x = u(aleas), y = u(aleas);
-    const double z =
-        150.0 + 35.0 * std::sin(x / 900.0) * std::cos(y / 700.0) + 15.0 * std::sin((x + y) / 300.0);
-    m.ajoutePoint(terrain::VECTEUR(600000.0 + x, 6500000.0 + y, std::round(z * 1000) / 1000));
-  }
-  terrain::PARAMETRES_CONSTRUCTION p;
-  p.distanceMax = 0.0;
   auto debut = Clock::now();
-  if (!terrain::construitMaillage(m, p)) {
+  if (!construitTerrainOndule(m, points, 3)) {
     std::printf("the build failed\n");
     return 1;
   }

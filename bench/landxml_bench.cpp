@@ -12,15 +12,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 
 #include "framework/error_stream.h"
 #include "landxml/ecriture_landxml.h"
 #include "landxml/lecture_landxml.h"
-#include "terrain/construction_maillage.h"
 #include "terrain/maillage.h"
+#include "terrain_ondule.h"
 
 namespace {
 
@@ -63,20 +62,8 @@ int main(int argc, char** argv) {
   std::ostringstream messages;
   framework::fluxErreur().rdbuf(messages.rdbuf());
 
-  const double cote = std::sqrt(static_cast<double>(points)) * 10.0;
-  std::mt19937_64 aleas(5);
-  std::uniform_real_distribution<double> u(0.0, cote);
   terrain::MAILLAGE m;
-  for (size_t k = 0; k < points; ++k) {
-    const double x = u(aleas), y = u(aleas);
-    const double z = 150.0 + 35.0 * std::sin(x / 900.0) * std::cos(y / 700.0);
-    m.ajoutePoint(terrain::VECTEUR(std::round((600000.0 + x) * 1000) / 1000,
-                                   std::round((6500000.0 + y) * 1000) / 1000,
-                                   std::round(z * 1000) / 1000));
-  }
-  terrain::PARAMETRES_CONSTRUCTION p;
-  p.distanceMax = 0.0;
-  if (!terrain::construitMaillage(m, p)) {
+  if (!construitTerrainOndule(m, points, 5)) {
     std::printf("the build failed\n");
     return 1;
   }
