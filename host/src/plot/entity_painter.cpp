@@ -6,8 +6,9 @@ namespace plot {
 
 namespace {
 
-// Cairo's paths grow and tessellate in one piece: strokes are kept to this size.
-constexpr size_t kSegmentsPerStroke = 20000;
+// Consecutive entities of one colour are stroked together up to this many
+// segments: a larger path of crossing lines costs Cairo more than the calls saved.
+constexpr size_t kSegmentsPerStroke = 256;
 // Capitals against the em square in DejaVu Sans, the font fontconfig gives for "sans-serif".
 constexpr double kCapHeight = 0.73;
 // Texts smaller than this (page units) are unreadable; much larger ones are garbage.
@@ -19,8 +20,11 @@ EntityPainter::EntityPainter(cairo_t* cr, const db::Database& db, const PageTran
                              const Pen& pen)
     : cr_(cr), db_(db), page_(page), pen_(pen) {
   cairo_set_line_width(cr_, pen_.lineWidth);
-  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+  // Butt ends and the fast antialiasing: a third of the time of round ends
+  // and the best antialiasing, with no difference to see at a line's width.
+  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
+  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
+  cairo_set_antialias(cr_, CAIRO_ANTIALIAS_FAST);
   cairo_select_font_face(cr_, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
 }
 
@@ -48,12 +52,7 @@ void EntityPainter::paint(const PlottedEntity& p) {
 void EntityPainter::outline(const db::Entity& e, const host::geo::Shape& shape) {
   const auto& v = shape.verts;
   if (e.type == db::EntityType::Point) {
-    const double x = page_.x(v[0].x), y = page_.y(v[0].y), d = pen_.pointSize;
-    cairo_move_to(cr_, x - d, y);
-    cairo_line_to(cr_, x + d, y);
-    cairo_move_to(cr_, x, y - d);
-    cairo_line_to(cr_, x, y + d);
-    gathered_ += 2;
+    cross(v[0]);
   } else if (e.type == db::EntityType::Face3d && v.size() == 4) {
     // Bits 1, 2, 4, 8 of group 70 hide the first to the fourth edge.
     const db::Group* flags = db_.find(e, 70);
@@ -67,15 +66,26 @@ void EntityPainter::outline(const db::Entity& e, const host::geo::Shape& shape) 
   } else {
     for (const host::geo::Shape::Path& path : shape.paths) {
       if (path.begin >= path.end) continue;
+      if (path.end - path.begin == 1) {  // a lone vertex still shows
+        cross(v[path.begin]);
+        continue;
+      }
       moveTo(v[path.begin]);
-      // A lone vertex still shows, as a dot.
-      if (path.end - path.begin == 1) lineTo(v[path.begin]);
       for (uint32_t k = path.begin + 1; k < path.end; ++k) lineTo(v[k]);
       if (path.closed) cairo_close_path(cr_);
       gathered_ += path.end - path.begin;
     }
   }
   if (gathered_ >= kSegmentsPerStroke) flush();
+}
+
+void EntityPainter::cross(const host::geo::Vec3& p) {
+  const double x = page_.x(p.x), y = page_.y(p.y), d = pen_.pointSize;
+  cairo_move_to(cr_, x - d, y);
+  cairo_line_to(cr_, x + d, y);
+  cairo_move_to(cr_, x, y - d);
+  cairo_line_to(cr_, x, y + d);
+  gathered_ += 2;
 }
 
 void EntityPainter::text(const TextItem& t) {

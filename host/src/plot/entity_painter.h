@@ -1,5 +1,5 @@
-// Draws plotted entities on a Cairo context, one colour's strokes gathered
-// into one path so that a million entities cost a few thousand strokes.
+// Draws plotted entities on a Cairo context, in drawing order, consecutive
+// entities of one colour stroked together.
 #pragma once
 #include <cairo.h>
 
@@ -29,6 +29,7 @@ class EntityPainter {
   void useColour(Rgb c);
   void outline(const db::Entity& e, const host::geo::Shape& shape);
   void text(const TextItem& t);
+  void cross(const host::geo::Vec3& p);  // a point, at a fixed size on the page
   void moveTo(const host::geo::Vec3& v) { cairo_move_to(cr_, page_.x(v.x), page_.y(v.y)); }
   void lineTo(const host::geo::Vec3& v) { cairo_line_to(cr_, page_.x(v.x), page_.y(v.y)); }
 
