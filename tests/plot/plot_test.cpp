@@ -4,9 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
+#include "db/entity_builder.h"
 #include "plot/aci_couleurs.h"
+#include "plot/page_fit.h"
+#include "plot/plot_file.h"
+#include "plot/plot_text.h"
+#include "plot/plotted_entities.h"
 #include "run_cadhost.h"
 
 namespace {
@@ -51,6 +57,14 @@ class Image {
 };
 
 constexpr uint32_t kWhite = 0xFFFFFF, kRed = 0xFF0000, kGreen = 0x00FF00;
+
+// Adds an entity as a file would hold it (huge values kept), on `layer`.
+size_t add(db::Database& d, db::EntityType type, std::vector<db::InGroup> groups,
+           uint32_t layer = 0) {
+  db::Entity e;
+  EXPECT_EQ(db::buildEntity(d, db::Origin::Dxf, {type, groups, layer, 0}, e), 0);
+  return d.add(std::move(e));
+}
 
 class Plot : public ::testing::Test {
  protected:
@@ -134,6 +148,85 @@ TEST_F(Plot, FormatsByExtensionAndClearRefusals) {
   r = run({"--plot", "absent/plan.png", "ligne.lsp"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.out.find("cadhost: tracé impossible de"), std::string::npos) << r.out;
+}
+
+TEST(PlotParts, ExtentsLeaveOutWhatIsNotPlottedAndTakeTextsIn) {
+  db::Database d;
+  const uint32_t frozen = d.layers.findOrAdd("GELE");
+  d.layers.at(frozen).flags = 1;
+  add(d, db::EntityType::Line, {{10, {}, {0, 0, 0}}, {11, {}, {10, 5, 0}}});
+  add(d, db::EntityType::Line, {{10, {}, {0, 0, 0}}, {11, {}, {1e300, 0, 0}}});
+  add(d, db::EntityType::Line, {{10, {}, {-50, -50, 0}}, {11, {}, {0, 0, 0}}}, frozen);
+  d.entities[add(d, db::EntityType::Point, {{10, {}, {40, 40, 0}}})].erased = true;
+  add(d, db::EntityType::Text, {{10, {}, {20, 0, 0}}, {40, {}, {2, 0, 0}}, {1, "abc", {}}});
+  const plot::Box box = plot::plotExtents(d);
+  EXPECT_EQ(box.x0, 0);
+  EXPECT_LT(box.y0, 0) << "below the text's baseline";
+  EXPECT_GT(box.x1, 22);
+  EXPECT_EQ(box.y1, 5);
+}
+
+TEST(PlotParts, PageTransformFitsAndSurvivesDegenerateExtents) {
+  plot::Box wide;
+  wide.add(0, 0);
+  wide.add(100, 50);
+  const plot::PageTransform fit(wide, 1000, 500, 10);
+  EXPECT_DOUBLE_EQ(fit.y(50) - fit.y(0), -480) << "the height fills the page, y up";
+  EXPECT_DOUBLE_EQ(fit.x(0) + fit.x(100), 1000) << "centred";
+  plot::Box point;
+  point.add(5, 5);
+  const plot::PageTransform one(point, 1000, 500, 10);
+  EXPECT_DOUBLE_EQ(one.x(5), 500);
+  EXPECT_DOUBLE_EQ(one.y(5), 250);
+  EXPECT_GT(one.scale(), 0);
+  const plot::PageTransform none(plot::Box(), 1000, 500, 10);
+  EXPECT_TRUE(std::isfinite(none.scale()) && none.scale() > 0);
+}
+
+TEST(PlotParts, TextAnchorCodesAndBadBytes) {
+  db::Database d;
+  const size_t centred = add(d, db::EntityType::Text,
+                             {{10, {}, {0, 0, 0}},
+                              {40, {}, {2, 0, 0}},
+                              {1, "45%%d \xff!\x01", {}},
+                              {72, {}, {1, 0, 0}},
+                              {11, {}, {7, 8, 0}}});
+  plot::TextItem t;
+  ASSERT_TRUE(plot::readText(d, d.entities[centred], t));
+  EXPECT_EQ(t.text, "45\u00b0 ?!");
+  EXPECT_EQ(t.x, 7);
+  EXPECT_EQ(t.y, 8);
+  double u, v;
+  t.baselineStart(10, u, v);
+  EXPECT_EQ(u, -5);
+  EXPECT_EQ(v, 0);
+  const size_t flat =
+      add(d, db::EntityType::Text, {{10, {}, {0, 0, 0}}, {40, {}, {0, 0, 0}}, {1, "x", {}}});
+  EXPECT_FALSE(plot::readText(d, d.entities[flat], t));
+}
+
+TEST(PlotParts, FaceEdgesHiddenByTheirFlags) {
+  // A square face with its first and third edges (bottom, top) hidden.
+  db::Database d;
+  add(d, db::EntityType::Face3d,
+      {{10, {}, {0, 0, 0}},
+       {11, {}, {10, 0, 0}},
+       {12, {}, {10, 10, 0}},
+       {13, {}, {0, 10, 0}},
+       {70, {}, {5, 0, 0}}});
+  ScratchDir dir;
+  {
+    std::ofstream out(dir.file("face.png"), std::ios::binary);
+    std::string error;
+    ASSERT_TRUE(plot::writePlot(d, plot::Format::Png, out, error)) << error;
+  }
+  const Image image(dir.file("face.png"));
+  ASSERT_TRUE(image.ok());
+  const std::vector<int> black = image.columnsOf(image.height() / 2, 0x000000);
+  ASSERT_FALSE(black.empty());
+  EXPECT_LT(black.front(), image.width() / 3);
+  EXPECT_GT(black.back(), image.width() * 2 / 3);
+  EXPECT_TRUE(image.rowsOf(image.width() / 2, 0x000000).empty());
 }
 
 TEST(AciColours, StandardTableOnWhitePaper) {
