@@ -29,9 +29,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: cadhost [--drawing FILE] [--save FILE] [--plot FILE] [--load MODULE]... "
-    "[--sans-carto]\n"
-    "               [-e EXPR]... [SCRIPT]...\n";
+    "usage: cadhost [--drawing FILE] [--save FILE] [--plot FILE] [--load MODULE]...\n"
+    "               [--sans-carto] [-e EXPR]... [SCRIPT]...\n";
 
 // The modules the build makes, loaded in this order when none is named.
 constexpr const char* kDefaultModules[] = {"quoril", "brenix", "dremet", "omvala", "talvex"};
