@@ -35,5 +35,8 @@
 (cubeterrain "MAILLAGE_TN" "TN_LANDXML" "surfaces")
 (princ (strcat "Maillage contre sa relecture LandXML : déblai " (rtos CUBEDEB 2 3)
                " m3, remblai " (rtos CUBEREMB 2 3) " m3\n"))
+;; The surface read back stays in the drawing with its layer off: the plot shows the mesh.
+(setq calque (entget (tblobjname "LAYER" "TN_LANDXML")))
+(entmod (subst (cons 62 (- (abs (cdr (assoc 62 calque))))) (assoc 62 calque) calque))
 (princ "=== Fin de l'échange LandXML ===\n")
 (princ)

@@ -9,7 +9,7 @@
 #include "commands/builtin_commands.h"
 #include "commands/command_processor.h"
 #include "core/session.h"
-#include "select/entity_shape.h"
+#include "db/entity_shape.h"
 #include "select/pick.h"
 
 namespace host {

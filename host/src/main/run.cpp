@@ -21,14 +21,16 @@
 #include "dxf/dxf.h"
 #include "lisp/interpreter.h"
 #include "map/map_service.h"
+#include "platform.h"
 #include "platform/support_path.h"
+#include "plot/plot_file.h"
 #include "rxapi.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: cadhost [--drawing FILE] [--save FILE] [--load MODULE]... [--sans-carto] [-e EXPR]...\n"
-    "               [SCRIPT]...\n";
+    "usage: cadhost [--drawing FILE] [--save FILE] [--plot FILE] [--load MODULE]...\n"
+    "               [--sans-carto] [-e EXPR]... [SCRIPT]...\n";
 
 // The modules the build makes, loaded in this order when none is named.
 constexpr const char* kDefaultModules[] = {"quoril", "brenix", "dremet", "omvala", "talvex"};
@@ -40,7 +42,8 @@ struct Step {
 };
 
 struct Options {
-  std::string drawing, save;
+  std::string drawing, save, plot;
+  plot::Format plotFormat = plot::Format::Png;
   std::vector<std::string> modules;
   std::vector<Step> steps;
   bool mapService = true;  // --sans-carto: run as a host without the mapping service
@@ -66,6 +69,12 @@ bool parseArgs(int argc, char** argv, Options& o, std::string& error) {
       if (!value(o.drawing)) return false;
     } else if (a == "--save") {
       if (!value(o.save)) return false;
+    } else if (a == "--plot") {
+      if (!value(o.plot)) return false;
+      if (!plot::formatOf(o.plot, o.plotFormat)) {
+        error = "--plot: format de tracé inconnu pour " + o.plot + " (.png, .svg ou .pdf attendu)";
+        return false;
+      }
     } else if (a == "--load") {
       std::string m;
       if (!value(m)) return false;
@@ -98,6 +107,7 @@ void absolutePaths(Options& o) {
   };
   absolute(o.drawing);
   absolute(o.save);
+  absolute(o.plot);
   for (Step& s : o.steps)
     if (!s.expression) absolute(s.text);
 }
@@ -246,6 +256,18 @@ int runCadhost(int argc, char** argv) {
     host::sysVarsToHeader(session.current().vars(), session.current().db());
     if (!dxf::write(session.current().db(), host::toFsPath(options.save), error)) {
       session.print("cadhost: enregistrement impossible de " + options.save + ": " + error + "\n");
+      status = 1;
+    }
+  }
+  if (ok && !options.plot.empty()) {
+    error.clear();
+    const bool plotted = platform::replaceFile(options.plot, [&](std::ostream& out) {
+      return plot::writePlot(session.current().db(), options.plotFormat, out, error);
+    });
+    if (!plotted) {
+      if (error.empty())
+        error = std::string("impossible d'écrire le fichier (") + std::strerror(errno) + ")";
+      session.print("cadhost: tracé impossible de " + options.plot + ": " + error + "\n");
       status = 1;
     }
   }

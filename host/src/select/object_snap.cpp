@@ -6,7 +6,7 @@
 #include <string>
 
 #include "db/database.h"
-#include "select/entity_shape.h"
+#include "db/entity_shape.h"
 #include "select/pick.h"
 #include "select/region.h"
 

@@ -5,7 +5,7 @@
 
 #include "base/sysvars.h"
 #include "db/database.h"
-#include "select/entity_shape.h"
+#include "db/entity_shape.h"
 #include "select/region.h"
 
 namespace host::geo {

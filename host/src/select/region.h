@@ -3,7 +3,7 @@
 #pragma once
 #include <vector>
 
-#include "select/entity_shape.h"
+#include "db/entity_shape.h"
 
 namespace host::geo {
 

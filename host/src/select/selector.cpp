@@ -1,7 +1,7 @@
 #include "select/selector.h"
 
 #include "db/entity_names.h"
-#include "select/entity_shape.h"
+#include "db/entity_shape.h"
 #include "select/pick.h"
 
 namespace host {

@@ -1,4 +1,4 @@
-#include "select/entity_shape.h"
+#include "db/entity_shape.h"
 
 #include <algorithm>
 #include <cmath>
