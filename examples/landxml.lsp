@@ -30,13 +30,22 @@
                    (list "S3" (+ L1 L2) (axe-z (+ L1 L2)) 1 0.0)))
 (ecri_info_3 "RD12" nil)
 
+;; The axis drawn in blue on its construction layer, one vertex per station.
+(entmake '((0 . "LAYER") (100 . "AcDbSymbolTableRecord") (100 . "AcDbLayerTableRecord")
+           (2 . "AXE_RD12") (70 . 0) (62 . 5) (6 . "CONTINUOUS")))
+(entmake '((0 . "POLYLINE") (8 . "AXE_RD12") (66 . 1) (70 . 8)))
+(foreach p LTABUL
+  (entmake (list '(0 . "VERTEX") '(8 . "AXE_RD12") '(70 . 32)
+                 (list 10 (car p) (cadr p) (caddr p)))))
+(entmake '((0 . "SEQEND") (8 . "AXE_RD12")))
+
 (exportlandxml "terrain.xml")
+;; The surface read back goes on a layer that is off: the plot shows the mesh.
+(entmake '((0 . "LAYER") (100 . "AcDbSymbolTableRecord") (100 . "AcDbLayerTableRecord")
+           (2 . "TN_LANDXML") (70 . 0) (62 . -8) (6 . "CONTINUOUS")))
 (importlandxml "terrain.xml" "TN_LANDXML")
 (cubeterrain "MAILLAGE_TN" "TN_LANDXML" "surfaces")
 (princ (strcat "Maillage contre sa relecture LandXML : déblai " (rtos CUBEDEB 2 3)
                " m3, remblai " (rtos CUBEREMB 2 3) " m3\n"))
-;; The surface read back stays in the drawing with its layer off: the plot shows the mesh.
-(setq calque (entget (tblobjname "LAYER" "TN_LANDXML")))
-(entmod (subst (cons 62 (- (abs (cdr (assoc 62 calque))))) (assoc 62 calque) calque))
 (princ "=== Fin de l'échange LandXML ===\n")
 (princ)

@@ -35,13 +35,16 @@
 
 ;; The triangles as 3D faces on their own layer.
 (entmake '((0 . "LAYER") (100 . "AcDbSymbolTableRecord") (100 . "AcDbLayerTableRecord")
-           (2 . "MAILLAGE_TN") (70 . 0) (62 . 3) (6 . "CONTINUOUS")))
+           (2 . "MAILLAGE_TN") (70 . 0) (62 . 9) (6 . "CONTINUOUS")))
 (setvar "CLAYER" "MAILLAGE_TN")
 (affichemaille 4)
 (setvar "CLAYER" "0")
 (setq faces (ssget "X" '((0 . "3DFACE") (8 . "MAILLAGE_TN"))))
 (princ (strcat "Faces 3D sur MAILLAGE_TN : " (itoa (if faces (sslength faces) 0)) "\n"))
-;; Contour lines every 5 m, every fifth one on the index layer.
+;; Contour lines every 5 m, every fifth one on the index layer, in browns.
+(foreach c '(("COURBES" . 34) ("COURBES_MAITRESSES" . 14))
+  (entmake (list '(0 . "LAYER") '(100 . "AcDbSymbolTableRecord") '(100 . "AcDbLayerTableRecord")
+                 (cons 2 (car c)) '(70 . 0) (cons 62 (cdr c)) '(6 . "CONTINUOUS"))))
 (courbesniveau 5.0 25.0)
 
 (princ "=== Fin du modèle de terrain ===\n")
