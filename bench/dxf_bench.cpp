@@ -22,6 +22,7 @@
 #include <random>
 #include <string>
 
+#include "chrono_banc.h"
 #include "acedads.h"
 #include "base/resbuf_list.h"
 #include "core/session.h"
@@ -29,21 +30,6 @@
 #include "dxf/dxf.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double seconds(const std::function<void()>& fn) {
-  const auto start = Clock::now();
-  fn();
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// Best of `runs`: the machine is shared, the fastest run is the least disturbed.
-double best(int runs, const std::function<void()>& fn) {
-  double t = 1e300;
-  for (int i = 0; i < runs; ++i) t = std::min(t, seconds(fn));
-  return t;
-}
 
 long statusKb(const char* field) {
   std::ifstream in("/proc/self/status");

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "chrono_banc.h"
 #include "acedads.h"
 #include "base/resbuf_list.h"
 #include "core/session.h"
@@ -31,14 +32,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
-
-double seconds(const std::function<void()>& fn) {
-  const auto start = Clock::now();
-  fn();
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // Lines and points over a 1 km square shifted for each drawing, on a few
 // layers, as a cadastre sheet holds them.

@@ -18,27 +18,14 @@
 #include <random>
 #include <string>
 
+#include "chrono_banc.h"
 #include "db/entity_builder.h"
 #include "dxf/dxf.h"
 #include "plot/plot_file.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
-
-double seconds(const std::function<void()>& fn) {
-  const auto start = Clock::now();
-  fn();
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// Best of `runs`: the machine is shared, the fastest run is the least disturbed.
-double best(int runs, const std::function<void()>& fn) {
-  double t = 1e300;
-  for (int i = 0; i < runs; ++i) t = std::min(t, seconds(fn));
-  return t;
-}
 
 // A survey over 2 km: ground points, breaklines and the mesh's faces, each on
 // its layer, in the order a survey program writes them as it goes.
