@@ -3,6 +3,12 @@
 
 (princ "\n=== Levé topographique de démonstration ===\n")
 
+;; The layers' colours, for the plot of the drawing (out/demo.png).
+(foreach c '(("TOPO_PTS" . 1) ("TOPO_LIGNES" . 5) ("CONTOUR_LEVE" . 3) ("TALUS" . 34)
+             ("TRIANGULATION" . 9) ("LEVE_SEMIS" . 1) ("PLATEFORME" . 6))
+  (entmake (list '(0 . "LAYER") '(100 . "AcDbSymbolTableRecord") '(100 . "AcDbLayerTableRecord")
+                 (cons 2 (car c)) '(70 . 0) (cons 62 (cdr c)) '(6 . "CONTINUOUS"))))
+
 ;; A grid of surveyed points on a gentle slope.
 (setq i 0)
 (repeat 5
