@@ -43,8 +43,8 @@ void ecritNombres(const terrain::MAILLAGE& m, std::ostream& sortie) {
     sortie.write(ligne, fin - ligne);
   }
   for (const terrain::TRI_MAILLE* t : m.triangles()) {
-    char* fin =
-        nombre(nombre(nombre(ligne, t->p[0]->numero + 1), t->p[1]->numero + 1), t->p[2]->numero + 1);
+    char* fin = nombre(nombre(nombre(ligne, t->p[0]->numero + 1), t->p[1]->numero + 1),
+                       t->p[2]->numero + 1);
     fin[-1] = '\n';
     sortie.write(ligne, fin - ligne);
   }
@@ -115,9 +115,11 @@ int main(int argc, char** argv) {
   const double rExport = tExport / tNombres, rImport = tImport / tMots;
   std::printf("%zu points, %zu faces: numbers %.3f s, LandXML export %.3f s\n", bilan.points,
               bilan.faces, tNombres, tExport);
-  std::printf("ratio export/numbers %.2f (goal <= 2) %s\n", rExport, rExport <= 2.0 ? "ok" : "MISSED");
+  std::printf("ratio export/numbers %.2f (goal <= 2) %s\n", rExport,
+              rExport <= 2.0 ? "ok" : "MISSED");
   std::printf("%zu words read %.3f s, LandXML import %.3f s (%zu faces)\n", mots, tMots, tImport,
               faces);
-  std::printf("ratio import/words %.2f (goal <= 3) %s\n", rImport, rImport <= 3.0 ? "ok" : "MISSED");
+  std::printf("ratio import/words %.2f (goal <= 3) %s\n", rImport,
+              rImport <= 3.0 ? "ok" : "MISSED");
   return 0;
 }

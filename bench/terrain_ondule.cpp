@@ -20,8 +20,8 @@ bool construitTerrainOndule(terrain::MAILLAGE& m, size_t points, uint64_t graine
     const double x = u(aleas), y = u(aleas);
     const double z =
         150.0 + 35.0 * std::sin(x / 900.0) * std::cos(y / 700.0) + 15.0 * std::sin((x + y) / 300.0);
-    m.ajoutePoint(terrain::VECTEUR(auMillimetre(600000.0 + x), auMillimetre(6500000.0 + y),
-                                   auMillimetre(z)));
+    m.ajoutePoint(
+        terrain::VECTEUR(auMillimetre(600000.0 + x), auMillimetre(6500000.0 + y), auMillimetre(z)));
   }
   terrain::PARAMETRES_CONSTRUCTION p;
   p.distanceMax = 0.0;

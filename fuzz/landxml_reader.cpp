@@ -8,8 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string erreur;
-  const auto surfaces =
-      landxml::lisSurfaces(reinterpret_cast<const char*>(data), size, erreur);
+  const auto surfaces = landxml::lisSurfaces(reinterpret_cast<const char*>(data), size, erreur);
   if (!surfaces) {
     if (erreur.empty()) std::abort();
     return 0;

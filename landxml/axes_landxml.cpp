@@ -4,6 +4,7 @@
 #include "landxml/geometrie_axe.h"
 #include "landxml/parties_landxml.h"
 #include "landxml/texte_coordonnees.h"
+#include "landxml/texte_xml.h"
 #include "road/axe_en_plan.h"
 #include "road/axes_en_long.h"
 #include "road/projet_talvex.h"
@@ -50,10 +51,10 @@ void profils(tinyxml2::XMLPrinter& xml, const road::AXE_EN_PLAN& axe) {
   const road::AXE_EN_LONG* longs = axe.axesEnLong();
   if (!longs || longs->profils().empty()) return;
   xml.OpenElement("Profile");
-  xml.PushAttribute("name", axe.nom.c_str());
+  xml.PushAttribute("name", texteXml(axe.nom).c_str());
   for (const auto& profil : longs->profils()) {
     xml.OpenElement("ProfAlign");
-    xml.PushAttribute("name", profil->nom.c_str());
+    xml.PushAttribute("name", texteXml(profil->nom).c_str());
     for (const road::SOMMET_LONG& s : profil->sommets) {
       xml.OpenElement("PVI");
       xml.PushText(TEXTE_COORDONNEES({s.valeur1, s.valeur2}).c_str());
@@ -70,10 +71,9 @@ void ecritAxes(tinyxml2::XMLPrinter& xml, const road::PROJETTALVEX& projet, BILA
   xml.OpenElement("Alignments");
   for (const auto& axe : projet.axes()) {
     xml.OpenElement("Alignment");
-    xml.PushAttribute("name", axe->nom.c_str());
+    xml.PushAttribute("name", texteXml(axe->nom).c_str());
     xml.PushAttribute("staStart", TEXTE_COORDONNEES({axe->abscisseDebut}).c_str());
-    xml.PushAttribute("length",
-                      TEXTE_COORDONNEES({axe->abscisseFin - axe->abscisseDebut}).c_str());
+    xml.PushAttribute("length", TEXTE_COORDONNEES({axe->abscisseFin - axe->abscisseDebut}).c_str());
     xml.OpenElement("CoordGeom");
     for (const ELEMENT_GEOMETRIQUE& e : geometrieAxe(*axe)) element(xml, e);
     xml.CloseElement();

@@ -4,6 +4,7 @@
 
 #include "landxml/imprimante_flux.h"
 #include "landxml/parties_landxml.h"
+#include "landxml/texte_xml.h"
 #include "road/projet_talvex.h"
 #include "terrain/maillage.h"
 
@@ -40,7 +41,7 @@ void entete(tinyxml2::XMLPrinter& xml, const CONTENU_EXPORT& contenu) {
   xml.CloseElement();
   xml.CloseElement();
   xml.OpenElement("Project");
-  xml.PushAttribute("name", contenu.nomProjet.c_str());
+  xml.PushAttribute("name", texteXml(contenu.nomProjet).c_str());
   xml.CloseElement();
   xml.OpenElement("Application");
   xml.PushAttribute("name", "Talvex");
@@ -54,8 +55,7 @@ bool ecritLandXML(std::ostream& sortie, const CONTENU_EXPORT& contenu, BILAN_EXP
   bilan = BILAN_EXPORT{};
   IMPRIMANTE_FLUX xml(sortie);
   entete(xml, contenu);
-  if (contenu.maillage && !contenu.maillage->triangles().empty())
-    ecritSurface(xml, contenu, bilan);
+  if (contenu.maillage && !contenu.maillage->triangles().empty()) ecritSurface(xml, contenu, bilan);
   if (contenu.projet && contenu.projet->nombreAxes() > 0) ecritAxes(xml, *contenu.projet, bilan);
   xml.CloseElement();
   xml.vide();

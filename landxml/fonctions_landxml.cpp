@@ -37,15 +37,14 @@ resbuf* exportlandxml(int32_t) {
   contenu.projet = projet.get();
   BILAN_EXPORT bilan;
   // All or nothing: a file already there stays whole when the write fails.
-  if (!platform::replaceFile(*fichier, [&](std::ostream& sortie) {
-        return ecritLandXML(sortie, contenu, bilan);
-      })) {
+  if (!platform::replaceFile(
+          *fichier, [&](std::ostream& sortie) { return ecritLandXML(sortie, contenu, bilan); })) {
     erreurs << "LandXML : écriture impossible de " << *fichier << std::endl;
     return nullptr;
   }
-  erreurs << "LandXML : " << *fichier << " écrit (" << bilan.points << " point(s), "
-          << bilan.faces << " face(s), " << bilan.lignesRupture << " ligne(s) de rupture, "
-          << bilan.axes << " axe(s))" << std::endl;
+  erreurs << "LandXML : " << *fichier << " écrit (" << bilan.points << " point(s), " << bilan.faces
+          << " face(s), " << bilan.lignesRupture << " ligne(s) de rupture, " << bilan.axes
+          << " axe(s))" << std::endl;
   return acutNewRb(RTT);
 }
 

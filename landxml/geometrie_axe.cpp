@@ -156,12 +156,8 @@ std::vector<ELEMENT_GEOMETRIQUE> geometrieAxe(const road::AXE_EN_PLAN& axe) {
     const double s0 = el.valeur1, s1 = el.valeur1 + el.valeur2;
     if (!std::isfinite(s0) || !std::isfinite(s1) || !(s1 > s0)) continue;
     switch (genreElement(el.nom)) {
-      case GenreElement::kArc:
-        resultat.push_back(arc(trace, s0, s1));
-        break;
-      case GenreElement::kClothoide:
-        resultat.push_back(clothoide(trace, s0, s1));
-        break;
+      case GenreElement::kArc: resultat.push_back(arc(trace, s0, s1)); break;
+      case GenreElement::kClothoide: resultat.push_back(clothoide(trace, s0, s1)); break;
       case GenreElement::kDroite:
         resultat.push_back(droite(s0, s1, trace.position(s0), trace.position(s1)));
         break;

@@ -23,8 +23,8 @@ struct ELEMENT_GEOMETRIQUE {
   double abscisse = 0.0;  // of its start
   double longueur = 0.0;
   POINT_PLAN debut, fin;
-  POINT_PLAN centre;  // arc
-  POINT_PLAN pi;      // clothoid: where the tangents at its ends meet
+  POINT_PLAN centre;   // arc
+  POINT_PLAN pi;       // clothoid: where the tangents at its ends meet
   double rayon = 0.0;  // arc
   // Clothoid: the radii at its ends, infinite on a straight's side.
   double rayonDebut = 0.0;

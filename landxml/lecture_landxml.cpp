@@ -76,7 +76,8 @@ class NUMEROS_POINTS {
  public:
   // False when a number is there twice (its value in `double_`).
   bool construit(const std::vector<uint32_t>& numeros) {
-    const uint32_t plusGrand = numeros.empty() ? 0 : *std::max_element(numeros.begin(), numeros.end());
+    const uint32_t plusGrand =
+        numeros.empty() ? 0 : *std::max_element(numeros.begin(), numeros.end());
     dense_ = plusGrand <= 2 * numeros.size() + 1024;
     if (dense_) {
       reserveEnPagesLarges(table_, static_cast<size_t>(plusGrand) + 1);
@@ -127,9 +128,7 @@ class LECTEUR_SURFACE {
     reserveEnPagesLarges(numeros, nPoints);
     reserveEnPagesLarges(surface_.points, nPoints);
     reserveEnPagesLarges(surface_.faces, compte(faces, "F"));
-    if (!pourEnfants(pnts, "P",
-                     [&](xml_node p) { return point(p, numeros); }))
-      return false;
+    if (!pourEnfants(pnts, "P", [&](xml_node p) { return point(p, numeros); })) return false;
     if (!numeros_.construit(numeros))
       return echec(definition_, "point " + std::to_string(numeros_.enDouble()) + " en double");
     return pourEnfants(faces, "F", [&](xml_node f) { return face(f); });
@@ -141,8 +140,8 @@ class LECTEUR_SURFACE {
   // The line of an element, counted only when a message needs it.
   size_t ligne(xml_node e) const {
     const ptrdiff_t decalage = e.offset_debug();
-    return 1 + static_cast<size_t>(
-                   std::count(texte_, texte_ + std::max<ptrdiff_t>(decalage, 0), '\n'));
+    return 1 +
+           static_cast<size_t>(std::count(texte_, texte_ + std::max<ptrdiff_t>(decalage, 0), '\n'));
   }
 
   bool echec(xml_node e, const std::string& quoi) {
@@ -161,7 +160,8 @@ class LECTEUR_SURFACE {
     std::array<double, 3> v{};
     if (lisNombres(p.child_value(), v) != 3 || !std::isfinite(v[0]) || !std::isfinite(v[1]) ||
         !std::isfinite(v[2]))
-      return echec(p, "point " + std::to_string(numero) + " mal formé (nord est altitude attendus)");
+      return echec(p,
+                   "point " + std::to_string(numero) + " mal formé (nord est altitude attendus)");
     numeros.push_back(numero);
     surface_.points.push_back({v[1], v[0], v[2]});
     return true;
@@ -194,8 +194,7 @@ class LECTEUR_SURFACE {
 // The document in `tampon`, parsed in place. Lines are counted in it as
 // parsed: the parser ends names and values where they end, so its line ends
 // stay where they were.
-std::optional<std::vector<SURFACE_LUE>> analyse(char* tampon, size_t taille,
-                                                std::string& erreur) {
+std::optional<std::vector<SURFACE_LUE>> analyse(char* tampon, size_t taille, std::string& erreur) {
   const char* const original = tampon;
   // Only the five predefined entities and character references are replaced:
   // a document type is skipped, its entities never expanded. Line ends and

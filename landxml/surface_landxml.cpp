@@ -4,6 +4,7 @@
 
 #include "landxml/parties_landxml.h"
 #include "landxml/texte_coordonnees.h"
+#include "landxml/texte_xml.h"
 #include "terrain/maillage.h"
 
 namespace landxml {
@@ -71,7 +72,7 @@ void ecritSurface(tinyxml2::XMLPrinter& xml, const CONTENU_EXPORT& contenu, BILA
   };
   xml.OpenElement("Surfaces");
   xml.OpenElement("Surface");
-  xml.PushAttribute("name", contenu.nomSurface.c_str());
+  xml.PushAttribute("name", texteXml(contenu.nomSurface).c_str());
 
   const std::vector<std::vector<const PT_MAILLE*>> chaines = chaineSegments(maillage);
   if (!chaines.empty()) {

@@ -5,10 +5,10 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <type_traits>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <type_traits>
 
 namespace landxml {
 

@@ -9,6 +9,7 @@
 
 #include "landxml/ecriture_landxml.h"
 #include "landxml/geometrie_axe.h"
+#include "landxml/lecture_landxml.h"
 #include "road/axe_en_plan.h"
 #include "road/axes_en_long.h"
 #include "road/elements_plan.h"
@@ -80,18 +81,25 @@ TEST(AxesLandXML, ElementsPlacedAlongTheTabulation) {
 TEST(AxesLandXML, DocumentHoldsCoordGeomAndProfile) {
   road::PROJETTALVEX projet(1);
   auto a = axe({{"DROITE", 0.0, 1, 60.0}, {"ARC", 60.0, 2, 40.0}});
+  // A name from an old project in another character set, and one with a control character.
+  projet.ajouteAxe(axe({}));
+  projet.axes().back()->nom =
+      "RN\xE9"
+      "7\x01";
   auto profil = std::make_unique<road::UN_AXELONG>("PL1");
   profil->ajouteSommet({"S1", 0.0, 100.0, 1, 0.0});
   profil->ajouteSommet({"S2", 100.0, 102.5, 1, 0.0});
   a->axesEnLong(true)->ajoute(std::move(profil));
   projet.ajouteAxe(std::move(a));
+  projet.ajouteAxe(axe({}));
+  projet.axes().back()->nom = "\xC3\xA9t\xC3\xA9";  // UTF-8 stays as it is
 
   std::ostringstream sortie;
   landxml::CONTENU_EXPORT contenu;
   contenu.projet = &projet;
   landxml::BILAN_EXPORT bilan;
   ASSERT_TRUE(landxml::ecritLandXML(sortie, contenu, bilan));
-  EXPECT_EQ(bilan.axes, 1u);
+  EXPECT_EQ(bilan.axes, 3u);
   EXPECT_EQ(bilan.faces, 0u);
   const std::string t = sortie.str();
   EXPECT_EQ(t.find("<Surfaces"), std::string::npos);
@@ -99,8 +107,13 @@ TEST(AxesLandXML, DocumentHoldsCoordGeomAndProfile) {
        {"<Alignment name=\"RN7\" staStart=\"0\" length=\"100\">",
         "<Line staStart=\"0\" length=\"60\">", "<Start>6500000 600000</Start>",
         "<End>6500000 600060</End>", "<Curve staStart=\"60\" length=\"40\" rot=\"ccw\"",
-        "<ProfAlign name=\"PL1\">", "<PVI>100 102.5</PVI>"})
+        "<ProfAlign name=\"PL1\">", "<PVI>100 102.5</PVI>", "<Alignment name=\"RN?7?\"",
+        "<Alignment name=\"\xC3\xA9t\xC3\xA9\""})
     EXPECT_NE(t.find(attendu), std::string::npos) << attendu << "\n" << t;
+  // Well-formed: the reader goes as far as finding no surface in it.
+  std::string erreur;
+  EXPECT_FALSE(landxml::lisSurfaces(t.data(), t.size(), erreur));
+  EXPECT_EQ(erreur, "LandXML : aucune surface dans le document");
 }
 
 }  // namespace

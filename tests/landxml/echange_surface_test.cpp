@@ -61,10 +61,12 @@ TEST(EchangeSurface, MeshComesBackWithTheSameTrianglesAndHeights) {
   const std::string texte = sortie.str();
   EXPECT_NE(texte.find("xmlns=\"http://www.landxml.org/schema/LandXML-1.2\""), std::string::npos);
   // The two segments that meet make one breakline, in either direction.
-  const std::string ligne = "6500000 600000 100 6500009.7 600010.1 100.45679003333333 6500019.4 "
-                            "600020.2 100.91358006666667";
-  const std::string enArriere = "6500019.4 600020.2 100.91358006666667 6500009.7 600010.1 "
-                                "100.45679003333333 6500000 600000 100";
+  const std::string ligne =
+      "6500000 600000 100 6500009.7 600010.1 100.45679003333333 6500019.4 "
+      "600020.2 100.91358006666667";
+  const std::string enArriere =
+      "6500019.4 600020.2 100.91358006666667 6500009.7 600010.1 "
+      "100.45679003333333 6500000 600000 100";
   EXPECT_TRUE(texte.find("<PntList3D>" + ligne + "</PntList3D>") != std::string::npos ||
               texte.find("<PntList3D>" + enArriere + "</PntList3D>") != std::string::npos)
       << texte;
@@ -153,7 +155,8 @@ TEST(EchangeSurface, BrokenAndHostileDocumentsAreRefusedWhole) {
       {debut + "<P>5 5 5</P></Pnts>" + fin, "point sans numéro valable"},
       // A document type's entities are never expanded: the text stays unread.
       {"<!DOCTYPE l [<!ENTITY a \"1 2 3\">]><LandXML><Surfaces><Surface><Definition><Pnts>"
-       "<P id=\"1\">&a;</P></Pnts>" + fin,
+       "<P id=\"1\">&a;</P></Pnts>" +
+           fin,
        "LandXML : "},
   };
   for (const auto& [texte, message] : cas) {
