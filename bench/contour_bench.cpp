@@ -15,6 +15,7 @@
 #include <random>
 #include <sstream>
 
+#include "chrono_banc.h"
 #include "framework/error_stream.h"
 #include "terrain/construction_maillage.h"
 #include "terrain/contours_points.h"
@@ -46,10 +47,6 @@ void charge(MAILLAGE& m, size_t points) {
             terrain::VECTEUR(x0 + 8.0 * i + bruit(aleas), y0 + 8.0 * j + bruit(aleas), 100.0));
       }
   }
-}
-
-double seconds(Clock::time_point debut) {
-  return std::chrono::duration<double>(Clock::now() - debut).count();
 }
 
 }  // namespace

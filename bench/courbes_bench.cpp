@@ -11,6 +11,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "chrono_banc.h"
 #include "framework/error_stream.h"
 #include "terrain/courbes_niveau.h"
 #include "terrain/maillage.h"
@@ -19,10 +20,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double seconds(Clock::time_point debut) {
-  return std::chrono::duration<double>(Clock::now() - debut).count();
-}
 
 }  // namespace
 

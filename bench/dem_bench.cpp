@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "chrono_banc.h"
 #include "core/session.h"
 #include "db/database.h"
 #include "db/entity_ops.h"
@@ -29,21 +30,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 constexpr int kPas = 50;
-
-double secondes(const std::function<void()>& f) {
-  const auto debut = Clock::now();
-  f();
-  return std::chrono::duration<double>(Clock::now() - debut).count();
-}
-
-// Best of `n`: the machine is shared, the fastest run is the least disturbed.
-double meilleur(int n, const std::function<void()>& f) {
-  double t = 1e300;
-  for (int i = 0; i < n; ++i) t = std::min(t, secondes(f));
-  return t;
-}
 
 // Four tiles of n/2 x n/2 nodes of rolling ground, with a few no-data runs.
 void ecrireDalles(const std::string& dossier, int n) {
@@ -126,16 +113,16 @@ int main(int argc, char** argv) {
   };
 
   size_t faces = 0;
-  const double tFaces = meilleur(runs, [&] {
+  const double tFaces = best(runs, [&] {
     importer(dem::Trace::Faces);
     faces = entites();
   });
-  const double tPair = meilleur(runs, [&] {
+  const double tPair = best(runs, [&] {
     nouveauDessin();
     pair(dossier, faces);
   });
   size_t points = 0;
-  const double tPoints = meilleur(runs, [&] {
+  const double tPoints = best(runs, [&] {
     importer(dem::Trace::Points);
     points = entites();
   });

@@ -15,6 +15,7 @@
 #include <sstream>
 #include <string>
 
+#include "chrono_banc.h"
 #include "framework/error_stream.h"
 #include "landxml/ecriture_landxml.h"
 #include "landxml/lecture_landxml.h"
@@ -24,10 +25,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double seconds(Clock::time_point debut) {
-  return std::chrono::duration<double>(Clock::now() - debut).count();
-}
 
 // The peer: the numbers, shortest round-trip text, one line per item.
 void ecritNombres(const terrain::MAILLAGE& m, std::ostream& sortie) {

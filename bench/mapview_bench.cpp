@@ -22,9 +22,9 @@
 #include <string>
 #include <vector>
 
-#include "chrono_banc.h"
 #include "acedads.h"
 #include "base/resbuf_list.h"
+#include "chrono_banc.h"
 #include "core/session.h"
 #include "db/entity_builder.h"
 #include "dxf/dxf.h"

@@ -17,6 +17,7 @@
 #include <sstream>
 #include <string>
 
+#include "chrono_banc.h"
 #include "framework/error_stream.h"
 #include "framework/identite_module.h"
 #include "road/projet_talvex.h"
@@ -34,21 +35,6 @@ const IDENTITE_MODULE& identiteModule() {
 }  // namespace framework
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double secondes(const std::function<void()>& f) {
-  const auto debut = Clock::now();
-  f();
-  return std::chrono::duration<double>(Clock::now() - debut).count();
-}
-
-// Best of `n`: the machine is shared, the fastest run is the least disturbed.
-double meilleur(int n, const std::function<void()>& f) {
-  double t = 1e300;
-  for (int i = 0; i < n; ++i) t = std::min(t, secondes(f));
-  return t;
-}
 
 // One alignment with `profils` cross-sections of nine layers of 50 points
 // each, plus elements, profiles, thicknesses and the three tables.
@@ -139,23 +125,23 @@ int main(int argc, char** argv) {
   const double taille = static_cast<double>(std::filesystem::file_size(un));
 
   size_t mots = 0;
-  const double tMots = meilleur(runs, [&] {
+  const double tMots = best(runs, [&] {
     std::ifstream f(un, std::ios::binary);
     std::string mot;
     mots = 0;
     while (f >> mot) ++mots;
   });
   size_t axes = 0;
-  const double tCharge = meilleur(runs, [&] {
+  const double tCharge = best(runs, [&] {
     road::PROJETTALVEX p(1);
     p.charge(un);
     axes = p.nombreAxes();
   });
   road::PROJETTALVEX charge(1);
   charge.charge(un);
-  const double tSauve = meilleur(runs, [&] { charge.sauve(deux); });
+  const double tSauve = best(runs, [&] { charge.sauve(deux); });
   // The same writing into memory: what the formatting costs without the disk.
-  const double tEcrit = meilleur(runs, [&] {
+  const double tEcrit = best(runs, [&] {
     std::ostringstream s;
     charge.ecrit(s);
   });

@@ -32,6 +32,7 @@
 #include <string>
 #include <vector>
 
+#include "chrono_banc.h"
 #include "framework/error_stream.h"
 #include "terrain/construction_maillage.h"
 #include "terrain/maillage.h"
@@ -39,15 +40,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr double kX0 = 600000.0, kY0 = 6500000.0, kCote = 10000.0;
-
-double secondes(const std::function<void()>& f) {
-  const auto debut = Clock::now();
-  f();
-  return std::chrono::duration<double>(Clock::now() - debut).count();
-}
 
 double mm(double v) { return std::round(v * 1000.0) / 1000.0; }
 
@@ -220,7 +213,7 @@ std::vector<double> mesureDirecte(const EntreeDirecte& e) {
     triangulateio out{};
     char options[] = "pczAeQ";
     const double cpu = processeur();
-    const double t = secondes([&] { triangulate(options, &entree, &out, nullptr); });
+    const double t = seconds([&] { triangulate(options, &entree, &out, nullptr); });
     const double tCpu = processeur() - cpu;
     const int triangles = out.numberoftriangles;
     const double pic = picMo(RUSAGE_SELF) - base;
@@ -238,10 +231,10 @@ std::vector<double> mesureConstruction(const Donnees& d, size_t lookups) {
     framework::fluxErreur().rdbuf(messages.rdbuf());
     const double base = residentMo();
     terrain::MAILLAGE m;
-    const double tCharge = secondes([&] { charge(m, d); });
+    const double tCharge = seconds([&] { charge(m, d); });
     bool ok = false;
     const double cpu = processeur();
-    const double tConstruit = secondes([&] { ok = terrain::construitMaillage(m, parametres()); });
+    const double tConstruit = seconds([&] { ok = terrain::construitMaillage(m, parametres()); });
     const double tCpu = processeur() - cpu;
     const double picSoi = picMo(RUSAGE_SELF) - base;
     const double picEnfant = picMo(RUSAGE_CHILDREN) - base;
@@ -255,7 +248,7 @@ std::vector<double> mesureConstruction(const Donnees& d, size_t lookups) {
     for (double& c : xy) c = u(aleas);
     size_t trouves = 0;
     double somme = 0.0;
-    const double tZ = secondes([&] {
+    const double tZ = seconds([&] {
       for (size_t k = 0; k < lookups; ++k) {
         double z = 0.0;
         if (m.zEn(kX0 + xy[2 * k], kY0 + xy[2 * k + 1], z)) {
@@ -299,7 +292,7 @@ double lanceZpoint(const std::filesystem::path& cadhost, const std::filesystem::
                                "' --load talvex '" + script.string() + "' > '" +
                                (dossier / "sortie.txt").string() + "' 2>&1";
   int statut = 0;
-  const double t = secondes([&] { statut = std::system(commande.c_str()); });
+  const double t = seconds([&] { statut = std::system(commande.c_str()); });
   std::ifstream sortie(dossier / "sortie.txt");
   const std::string texte((std::istreambuf_iterator<char>(sortie)), {});
   return statut == 0 && texte.find("zpoint-somme") != std::string::npos ? t : -1.0;

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "chrono_banc.h"
 #include "framework/identite_module.h"
 #include "tools3d/triangulation_semis.h"
 #include "triangulation_balayage.h"
@@ -38,14 +39,7 @@ const IDENTITE_MODULE& identiteModule() {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using tools3d::Point3D;
-
-double secondes(const std::function<void()>& f) {
-  const auto debut = Clock::now();
-  f();
-  return std::chrono::duration<double>(Clock::now() - debut).count();
-}
 
 const char* verdict(double ratio, double but) { return ratio <= but ? "ok" : "MISSED"; }
 
@@ -80,7 +74,7 @@ double lanceCadhost(const std::filesystem::path& cadhost, const std::filesystem:
                                "' --load talvex '" + nom + "' > '" +
                                (dossier / "sortie.txt").string() + "' 2>&1";
   int statut = 0;
-  const double t = secondes([&] { statut = std::system(commande.c_str()); });
+  const double t = seconds([&] { statut = std::system(commande.c_str()); });
   std::ifstream sortie(dossier / "sortie.txt");
   const std::string texte((std::istreambuf_iterator<char>(sortie)), {});
   return statut == 0 && texte.find(marque) != std::string::npos ? t : -1.0;
@@ -119,13 +113,13 @@ int main(int argc, char** argv) {
   constexpr double kRayon = 4.0;
   const auto petit = semis(n, 1), grand = semis(4 * n, 2);
   FACES fp, fg;
-  const double tp = secondes([&] { tools3d::trianguleSemis(petit, kRayon, fp); });
-  const double tg = secondes([&] { tools3d::trianguleSemis(grand, kRayon, fg); });
+  const double tp = seconds([&] { tools3d::trianguleSemis(petit, kRayon, fp); });
+  const double tg = seconds([&] { tools3d::trianguleSemis(grand, kRayon, fg); });
   std::printf("a) tria_ads %zu points: %.3f s (%zu faces); %zu points: %.3f s (%zu faces)\n", n, tp,
               fp.faces.size(), 4 * n, tg, fg.faces.size());
   std::printf("   ratio 4N/N %.2f (goal <= 5: %s)\n", tg / tp, verdict(tg / tp, 5));
   std::vector<balayage::FACE> reference;
-  const double tb = secondes([&] { reference = balayage::triangule(petit, kRayon); });
+  const double tb = seconds([&] { reference = balayage::triangule(petit, kRayon); });
   std::printf("   plain scan on %zu points: %.3f s, %zu faces, %s (indexed/scan time %.3f)\n", n,
               tb, reference.size(), reference == fp.faces ? "identical" : "DIFFERENT", tp / tb);
 
