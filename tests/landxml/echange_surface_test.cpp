@@ -45,6 +45,14 @@ TEST(EchangeSurface, MeshComesBackWithTheSameTrianglesAndHeights) {
       m.ajouteTriangle(a, b, c);
       attendus.insert(range({{{a->x, a->y, a->z}, {b->x, b->y, b->z}, {c->x, c->y, c->z}}}));
     }
+  // A wall's top at one corner: the upper half of the last square rests on the
+  // second height there, which must come back as a point of its own.
+  terrain::PT_MAILLE* haut = m.donneJumeau(p[15], p[15]->z + 2.5);
+  ASSERT_NE(haut, nullptr);
+  m.ajouteTriangle(p[10], haut, p[11]);
+  attendus.insert(range({{{p[10]->x, p[10]->y, p[10]->z},
+                          {haut->x, haut->y, haut->z},
+                          {p[11]->x, p[11]->y, p[11]->z}}}));
   // A breakline of two segments and a lone one.
   m.ajouteSegment(p[0], p[5]);
   m.ajouteSegment(p[5], p[10]);
@@ -55,8 +63,8 @@ TEST(EchangeSurface, MeshComesBackWithTheSameTrianglesAndHeights) {
   contenu.maillage = &m;
   landxml::BILAN_EXPORT bilan;
   ASSERT_TRUE(landxml::ecritLandXML(sortie, contenu, bilan));
-  EXPECT_EQ(bilan.points, 16u);
-  EXPECT_EQ(bilan.faces, 9u);
+  EXPECT_EQ(bilan.points, 17u);
+  EXPECT_EQ(bilan.faces, 10u);
   EXPECT_EQ(bilan.lignesRupture, 2u);
   const std::string texte = sortie.str();
   EXPECT_NE(texte.find("xmlns=\"http://www.landxml.org/schema/LandXML-1.2\""), std::string::npos);
@@ -77,7 +85,7 @@ TEST(EchangeSurface, MeshComesBackWithTheSameTrianglesAndHeights) {
   ASSERT_EQ(surfaces->size(), 1u);
   const landxml::SURFACE_LUE& s = surfaces->front();
   EXPECT_EQ(s.nom, "Terrain");
-  EXPECT_EQ(s.points.size(), 16u);
+  EXPECT_EQ(s.points.size(), 17u);
   std::set<Triangle> relus;
   for (const auto& f : s.faces) {
     EXPECT_EQ(f[3], f[2]);
