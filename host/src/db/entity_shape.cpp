@@ -134,6 +134,19 @@ Frame ocsOf(const db::Database& db, const db::Entity& e) {
   return f;
 }
 
+// A polyline's path through its vertices, each segment bent by its start's bulge.
+void bulgedPath(const std::vector<Vec3>& pts, const std::vector<double>& bulges, bool closed,
+                Builder& b) {
+  b.beginPath();
+  b.add(pts[0]);
+  for (const Vec3& p : pts) b.end(p);
+  for (size_t i = 1; i < pts.size(); ++i) b.bulgedSegment(pts[i - 1], pts[i], bulges[i - 1]);
+  if (closed && pts.size() > 2) {
+    b.bulgedSegment(pts.back(), pts[0], bulges.back());
+    b.close();
+  }
+}
+
 void polylineShape(const db::Database& db, size_t index, Builder& b) {
   const db::Entity& head = db.entities[index];
   const int64_t flags = intOf(db, head, 70);
@@ -162,14 +175,7 @@ void polylineShape(const db::Database& db, size_t index, Builder& b) {
     return;
   }
   const bool closed = (flags & 1) != 0;
-  b.beginPath();
-  b.add(pts[0]);
-  for (const Vec3& p : pts) b.end(p);
-  for (size_t i = 1; i < pts.size(); ++i) b.bulgedSegment(pts[i - 1], pts[i], bulges[i - 1]);
-  if (closed && pts.size() > 2) {
-    b.bulgedSegment(pts.back(), pts[0], bulges.back());
-    b.close();
-  }
+  bulgedPath(pts, bulges, closed, b);
 }
 
 void lwpolylineShape(const db::Database& db, const db::Entity& e, Builder& b) {
@@ -186,14 +192,7 @@ void lwpolylineShape(const db::Database& db, const db::Entity& e, Builder& b) {
     }
   }
   if (pts.empty()) return;
-  b.beginPath();
-  b.add(pts[0]);
-  for (const Vec3& p : pts) b.end(p);
-  for (size_t i = 1; i < pts.size(); ++i) b.bulgedSegment(pts[i - 1], pts[i], bulges[i - 1]);
-  if (closed && pts.size() > 2) {
-    b.bulgedSegment(pts.back(), pts[0], bulges.back());
-    b.close();
-  }
+  bulgedPath(pts, bulges, closed, b);
 }
 
 void cornersShape(const std::vector<Vec3>& corners, Builder& b) {
